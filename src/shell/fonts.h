@@ -1,0 +1,15 @@
+#pragma once
+
+namespace akuenza {
+
+// The program's windows are designed for the Japanese Windows fonts. Where
+// those are missing, their names are mapped to the IPA fonts so Japanese text
+// renders with the same Mincho and Gothic shapes; the designed names stay in
+// the code. Also sets the application's window font.
+void installFonts();
+
+inline constexpr const char* kWindowFont = "ＭＳ Ｐゴシック";
+inline constexpr const char* kFixedGothic = "ＭＳ ゴシック";
+inline constexpr const char* kMincho = "ＭＳ 明朝";
+
+} // namespace akuenza

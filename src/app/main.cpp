@@ -1,0 +1,21 @@
+// アクエンザ: design calculator for stormwater infiltration facilities.
+#include "shell/application.h"
+#include "shell/fonts.h"
+#include "shell/main_window.h"
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("akuenza"));
+    QApplication::setApplicationDisplayName(QStringLiteral("アクエンザ"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    akuenza::installFonts();
+
+    akuenza::QtPlatform platform;
+    akuenza::App app(platform);
+    app.mainWindow().show();
+    return QApplication::exec();
+}

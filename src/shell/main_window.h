@@ -1,0 +1,93 @@
+#pragma once
+// The main window: a multiple-document frame whose work area holds every
+// other window of the program. It owns the menus, the toolbar, the status
+// bar and the current project file name, and runs the life of the one
+// design case that can be open at a time: new, open, close, save, exit.
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class QStatusBar;
+
+namespace akuenza {
+
+class App;
+
+class MDIFofm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIFofm(App& app);
+
+    // ---- Menu bar ----
+    QMenu* Men_F = nullptr;
+    QAction* Men_FNew = nullptr;
+    QAction* Men_FOpn = nullptr;
+    QAction* Men_FCls = nullptr;
+    QAction* Men_FL1 = nullptr;
+    QAction* Men_FOvw = nullptr;
+    QAction* Men_FSav = nullptr;
+    QAction* Men_FL2 = nullptr;
+    QAction* Men_FImg = nullptr;
+    QAction* Men_FPrn = nullptr;
+    QAction* Men_FL3 = nullptr;
+    QMenu* Men_FEdi = nullptr;
+    QAction* Men_FEWri = nullptr;
+    QAction* Men_FEOpn = nullptr;
+    QAction* Men_FL4 = nullptr;
+    QAction* Men_FEnd = nullptr;
+    QAction* Men_S = nullptr;
+    QMenu* Men_H = nullptr;
+    QAction* Men_HVer = nullptr;
+
+    // ---- Toolbar, buttons addressed by index 1 to 6 (4 is a separator) ----
+    QToolBar* Toolbar1 = nullptr;
+    QAction* toolbarButton(int index) const;
+    void setToolbarButtonEnabled(int index, bool enabled);
+    void Toolbar1_ButtonClick(int index);
+
+    // ---- Status bar with its one keyed panel "msg" ----
+    QStatusBar* sbr1 = nullptr;
+    void setPanelText(const QString& key, const QString& text);
+    QString panelText(const QString& key) const;
+
+    // The current project file name; "" while the case has no project file.
+    QString fileName() const { return fileName_; }
+    void setFileName(const QString& name) { fileName_ = name; }
+
+    QMdiArea* workArea() const { return workArea_; }
+    // Shows the toolbar and the status bar again after a dialog hid them.
+    void showBars();
+    // A dialog over the design conditions hides the toolbar while it is up.
+    void hideToolbar();
+
+    // ---- Procedures of the document lifecycle ----
+    void FileNew();
+    void Tojiru();
+    void FileClose();
+    void FileExit();
+    // Recomputes the enabled state of the file commands; runs when the menu opens.
+    void Men_F_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void disableSaveAndPrint(bool includingWrite);
+    void showVersion();
+    void showReference();
+
+    App& app_;
+    QMdiArea* workArea_ = nullptr;
+    QAction* buttons_[7] = {};
+    QLabel* msgPanel_ = nullptr;
+    QString fileName_;
+};
+
+} // namespace akuenza

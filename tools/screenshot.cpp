@@ -1,0 +1,55 @@
+// Shows the program on the current X display, opens a fresh design case and
+// saves pictures of the main window as PNG files, so that the look of the
+// windows (Japanese text included) can be checked without a desktop.
+// Usage: akuenza_screenshot <folder>
+
+#include "conditions/design_conditions_form.h"
+#include "shell/application.h"
+#include "shell/fonts.h"
+#include "shell/main_window.h"
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& window, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    QTest::qWait(200);
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    const QString path = QDir(folder).filePath(name);
+    const bool ok = !shot.isNull() && shot.save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    akuenza::installFonts();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+
+    akuenza::QtPlatform platform;
+    akuenza::App app(platform);
+    akuenza::MDIFofm& main = app.mainWindow();
+    main.move(0, 0);
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main))
+        return 1;
+
+    bool ok = save(main, folder, QStringLiteral("main-window-start.png"));
+    main.FileNew();
+    ok = save(main, folder, QStringLiteral("main-window-new.png")) && ok;
+    return ok ? 0 : 1;
+}

@@ -269,7 +269,7 @@ void Form1::connectReactions()
         opt5->setChecked(true);
         voidQ1Results();
     });
-    txt_a->chainEnter({cmd_i1, chk_t}, TextBox::EnterKey::Swallow);
+    txt_a->chainEnter({cmd_i1, txt_t, chk_t}, TextBox::EnterKey::Swallow);
 
     connect(txt_i, &TextBox::clicked, this, [this] {
         showConditionsHint();
@@ -450,7 +450,11 @@ void Form1::chk6_Click(bool checked)
 
     if (!checked)
         return;
-    // With the well only C, A and the typed soil stay usable here.
+    // With the well only C, A and the typed soil stay usable here. The well
+    // needs C and A, so their frame is usable again even when a direct Q1
+    // entry had locked it.
+    for (QWidget* w : std::initializer_list<QWidget*>{frm2, lbl6, lbl7, lbl_c1, lbl_a1, lbl_a2, cmd_c1})
+        w->setEnabled(true);
     opt_u1->setChecked(false);
     opt_u2->setChecked(false);
     txt_u->setText(QString());

@@ -1,5 +1,10 @@
 #include "facilities/facility_families.h"
 
+#include "facilities/circular_basin_dialog.h"
+#include "facilities/ditch_pipe_dialog.h"
+#include "facilities/infiltration_well_dialog.h"
+#include "facilities/pavement_pond_dialog.h"
+#include "facilities/rect_basin_dialog.h"
 #include "facilities/square_basin_dialog.h"
 #include "shell/window_places.h"
 
@@ -27,6 +32,11 @@ const std::vector<FacilityFamily>& facilityFamilies()
 {
     static const std::vector<FacilityFamily> families = {
         familyOf<Form2>(1, {&D::square11Fc, &D::square12Fc, &D::square21Fc, &D::square22Fc}),
+        familyOf<Form5>(2, {&D::rect1Fc, &D::rect2Fc}),
+        familyOf<Form6>(3, {&D::circular11Fc, &D::circular12Fc, &D::circular21Fc, &D::circular22Fc}),
+        familyOf<Form14>(4, {&D::ditch1Fc, &D::ditch2Fc, &D::pipe1Fc, &D::pipe2Fc}),
+        familyOf<Form15>(5, {&D::pavementFc, &D::pondFc}),
+        familyOf<Form18>(6, {}),
     };
     return families;
 }

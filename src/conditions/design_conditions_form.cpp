@@ -291,9 +291,21 @@ void Form1::connectReactions()
     connect(txt_cf, &TextBox::clicked, this, &Form1::voidQ1Results);
 }
 
-void Form1::voidQ1Results() { app().form<Form11>().voidQ1Results(); }
+// With the infiltration well, C, A and the soil feed its depth: an edit
+// voids the shown depth as well, so a stale depth is never printed.
+void Form1::voidQ1Results()
+{
+    app().form<Form11>().voidQ1Results();
+    if (chk6->value() == 1)
+        app().form<Form11>().voidWellResult();
+}
 
-void Form1::voidFacilityResults() { app().form<Form11>().voidFacilityResults(); }
+void Form1::voidFacilityResults()
+{
+    app().form<Form11>().voidFacilityResults();
+    if (chk6->value() == 1)
+        app().form<Form11>().voidWellResult();
+}
 
 void Form1::showConditionsHint() { app().mainWindow().setPanelText(QStringLiteral("msg"), kConditionsHint); }
 

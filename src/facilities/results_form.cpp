@@ -122,45 +122,47 @@ void Form11::Zairyou_1()
     rec.influenceCoefficientC = numberIn(f.txt_cf->text());
 }
 
+bool Form11::refuse(const char* message, QWidget* focus)
+{
+    app().showError(QString::fromUtf8(message));
+    app().focusOn(focus);
+    return false;
+}
+
 bool Form11::checkDesignConditions()
 {
     const DesignCase& rec = app().record;
     Form1& f = app().form<Form1>();
-    auto fail = [this](const char* text, QWidget* focus) {
-        app().showError(QString::fromUtf8(text));
-        app().focusOn(focus);
-        return false;
-    };
 
     if (f.chk6->value() == 1)
         return checkWell();
 
     if (!f.opt_u1->isChecked() && !f.opt_u2->isChecked())
-        return fail("対策雨水量の計算方法を選択してください。", f.opt_u1);
+        return refuse("対策雨水量の計算方法を選択してください。", f.opt_u1);
     if (f.opt_u1->isChecked()) {
         if (rec.runoffCoefficientC == 0.0)
-            return fail("流出係数を入力又は計算してください。", f.txt_c);
+            return refuse("流出係数を入力又は計算してください。", f.txt_c);
         if (rec.countermeasureAreaA == 0.0)
-            return fail("施設の分担する対策面積を入力してください。", f.txt_a);
+            return refuse("施設の分担する対策面積を入力してください。", f.txt_a);
         if (rec.rainfallIntensityI == 0.0)
-            return fail("降雨強度を入力又は計算してください。", f.txt_i);
+            return refuse("降雨強度を入力又は計算してください。", f.txt_i);
         if (!f.opt7->isChecked() && !f.opt8->isChecked())
-            return fail("計画雨水量の割増しの計算方法を選択してください。", f.opt7);
+            return refuse("計画雨水量の割増しの計算方法を選択してください。", f.opt7);
         if (f.opt8->isChecked() && f.txt1->text().isEmpty())
-            return fail("計画雨水量の割増しを入力してください。", f.txt1);
+            return refuse("計画雨水量の割増しを入力してください。", f.txt1);
     }
     if (f.opt_u2->isChecked() && f.txt_u->text().isEmpty())
-        return fail("対策雨水量を入力してください。", f.txt_u);
+        return refuse("対策雨水量を入力してください。", f.txt_u);
     if (f.chk_t->value() == 1) {
         if (f.txt_t->text().isEmpty())
-            return fail("土質の名称を入力してください。", f.txt_t);
+            return refuse("土質の名称を入力してください。", f.txt_t);
         if (f.txt_tk->text().isEmpty())
-            return fail("土質の飽和透水係数を入力してください。", f.txt_tk);
+            return refuse("土質の飽和透水係数を入力してください。", f.txt_tk);
     } else if (f.cbo1->text().isEmpty()) {
-        return fail("土質を選択してください。", f.cbo1);
+        return refuse("土質を選択してください。", f.cbo1);
     }
     if (f.txt_cf->text().isEmpty())
-        return fail("各種影響係数を入力してください。", f.txt_cf);
+        return refuse("各種影響係数を入力してください。", f.txt_cf);
 
     bool anyFacility = false;
     for (int n = 1; n <= 6; ++n)
@@ -177,19 +179,32 @@ bool Form11::checkWell()
 {
     const DesignCase& rec = app().record;
     Form1& f = app().form<Form1>();
-    auto fail = [this](const char* text, QWidget* focus) {
-        app().showError(QString::fromUtf8(text));
-        app().focusOn(focus);
-        return false;
-    };
     if (rec.runoffCoefficientC == 0.0)
-        return fail("流出係数を入力又は計算してください。", f.txt_c);
+        return refuse("流出係数を入力又は計算してください。", f.txt_c);
     if (rec.countermeasureAreaA == 0.0)
-        return fail("施設の分担する対策面積を入力してください。", f.txt_a);
+        return refuse("施設の分担する対策面積を入力してください。", f.txt_a);
     if (f.txt_t->text().isEmpty())
-        return fail("土質の名称を入力してください。", f.txt_t);
+        return refuse("土質の名称を入力してください。", f.txt_t);
     if (f.txt_tk->text().isEmpty())
-        return fail("土質の飽和透水係数を入力してください。", f.txt_tk);
+        return refuse("土質の飽和透水係数を入力してください。", f.txt_tk);
+
+    // The well's method divides by the number of wells, their bottom area and
+    // the soil conductivity: a zero there has no depth to show. Only a well
+    // whose diameter box holds text is computed, so only then it is checked.
+    const FacilityFamily* well = facilityFamily(6);
+    FacilityDialog* dialog = well ? well->loaded(app()) : nullptr;
+    if (!dialog || dialog->box(QStringLiteral("txt1d"))->text().isEmpty())
+        return true;
+    auto failInWell = [&](const char* text, const char* box) {
+        showOnlyDialogOf(app(), *well);
+        return refuse(text, dialog->box(QString::fromLatin1(box)));
+    };
+    if (numberIn(dialog->box(QStringLiteral("txt1d"))->text()) == 0.0)
+        return failInWell("浸透井の直径を入力してください。", "txt1d");
+    if (numberIn(dialog->box(QStringLiteral("txt1n"))->text()) == 0.0)
+        return failInWell("浸透井の個数を入力してください。", "txt1n");
+    if (rec.soilConductivityKo == 0.0)
+        return refuse("土質の飽和透水係数を入力してください。", f.txt_tk);
     return true;
 }
 

@@ -42,6 +42,8 @@ public:
     static QColor shortfallColour() { return {255, 0, 255}; }
 
 private:
+    // An input error: its message, the focus on the control at fault, and the run ends.
+    bool refuse(const char* message, QWidget* focus);
     bool checkDesignConditions();
     bool checkWell();
     void showComparison(double q1);

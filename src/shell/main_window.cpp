@@ -2,6 +2,11 @@
 
 #include "conditions/design_conditions_form.h"
 #include "facilities/results_form.h"
+#include "facilities/circular_basin_dialog.h"
+#include "facilities/ditch_pipe_dialog.h"
+#include "facilities/infiltration_well_dialog.h"
+#include "facilities/pavement_pond_dialog.h"
+#include "facilities/rect_basin_dialog.h"
 #include "facilities/square_basin_dialog.h"
 #include "shell/application.h"
 #include "shell/reference_window.h"
@@ -201,7 +206,12 @@ void MDIFofm::Tojiru()
     // sub-dialogs and the print image are not touched.
     app_.unload<Form1>();
     app_.unload<Form2>();
+    app_.unload<Form5>();
+    app_.unload<Form6>();
     app_.unload<Form11>();
+    app_.unload<Form14>();
+    app_.unload<Form15>();
+    app_.unload<Form18>();
     app_.unload<Form1>();
 }
 
@@ -282,9 +292,12 @@ void MDIFofm::closeEvent(QCloseEvent* event)
     }
     const Answer answer = app_.ask({QStringLiteral("終了してもよろしいですか?"), kProgramTitle,
                                     MessageButtons::YesNo, MessageIcon::Question, Answer::Yes});
-    event->ignore();
-    if (answer == Answer::Yes)
-        app_.endProgram();
+    if (answer != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    app_.endProgram();
+    event->accept();
 }
 
 void MDIFofm::showVersion()

@@ -391,3 +391,20 @@ TEST_F(DesignConditions, DimensionButtonsShowOneDialogAtATime)
 }
 
 } // namespace akuenza::test
+
+namespace akuenza::test {
+
+TEST_F(DesignConditions, InWellModeAnEditOfCAOrTheSoilVoidsTheShownDepth)
+{
+    click(f1().chk6);
+    record().wellEffectiveDepthH = 1.5;
+    f11().Label1->setText(QStringLiteral("1.5000"));
+    click(f1().txt_a);
+    EXPECT_EQ(record().wellEffectiveDepthH, 0.0);
+    EXPECT_EQ(f11().Label1->text(), QString());
+    record().wellEffectiveDepthH = 1.5;
+    click(f1().chk_t);
+    EXPECT_EQ(record().wellEffectiveDepthH, 0.0);
+}
+
+} // namespace akuenza::test

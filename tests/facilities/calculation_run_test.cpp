@@ -265,3 +265,73 @@ TEST_F(CalculationRun, ActivationShowsTheResultsRowOutsideWellMode)
 }
 
 } // namespace akuenza::test
+
+#include "facilities/adequacy.h"
+#include "record/digit_format.h"
+#include "facilities/facility_families.h"
+#include "facilities/infiltration_formulas.h"
+
+namespace akuenza::test {
+
+// All five facility families with all sixteen rows filled: ΣFc must equal the
+// sum, in the fixed order, of volumes computed straight from the formulas.
+TEST_F(CalculationRun, AllSixteenRowsAddUpInTheirOrder)
+{
+    enterConditions();
+    for (int n = 2; n <= 5; ++n)
+        click(f1().facilityCheck(n));
+    auto dialog = [&](int n) -> FacilityDialog& { return facilityFamily(n)->load(app()); };
+    auto fill = [&](int n, std::initializer_list<std::pair<const char*, const char*>> entries) {
+        FacilityDialog& d = dialog(n);
+        for (const char* column : {"chk1", "chk2"})
+            if (auto* check = qobject_cast<CheckBox*>(d.control(QString::fromLatin1(column))))
+                check->setValue(1);
+        for (const auto& [name, text] : entries)
+            d.box(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    };
+    fill(1, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12w", "3"}, {"txt12h", "1.2"}, {"txt12n", "3"},
+             {"txt21w", "0.7"}, {"txt21h", "1"}, {"txt21n", "2"}, {"txt22w", "12"}, {"txt22h", "1.5"}, {"txt22n", "1"}});
+    fill(2, {{"txt1w", "1"}, {"txt1l", "2"}, {"txt1h", "1"}, {"txt1n", "2"},
+             {"txt2w", "0.6"}, {"txt2l", "3"}, {"txt2h", "0.8"}, {"txt2n", "4"}});
+    fill(3, {{"txt11d", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12d", "1.5"}, {"txt12h", "2"}, {"txt12n", "1"},
+             {"txt21d", "0.8"}, {"txt21h", "1"}, {"txt21n", "3"}, {"txt22d", "1.5"}, {"txt22h", "2"}, {"txt22n", "1"}});
+    fill(4, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11l", "10"}, {"txt12w", "0.4"}, {"txt12h", "0.6"}, {"txt12l", "25"},
+             {"txt21w", "0.6"}, {"txt21h", "0.8"}, {"txt21l", "30"}, {"txt22w", "1"}, {"txt22h", "1"}, {"txt22l", "12"}});
+    fill(5, {{"txt1h", "0.3"}, {"txt1s", "500"}, {"txt2h", "1"}, {"txt2s", "200"}});
+    calculate();
+
+    const double ko = 0.015, c = 0.81;
+    auto fc = [&](const KfCoefficients& k, double quantity) { return infiltrationRates(k.Kf, ko, c, quantity).Fc; };
+    const double rows[16] = {
+        fc(squareSidesAndBottom(0.5, 1), 2),   fc(squareSidesAndBottom(3, 1.2), 3),
+        fc(squareBottomOnly(0.7, 1), 2),       fc(squareBottomOnly(12, 1.5), 1),
+        fc(rectangularBasin(1, 2, 1), 2),      fc(rectangularBasin(0.6, 3, 0.8), 4),
+        fc(circularSidesAndBottom(0.5, 1), 2), fc(circularSidesAndBottom(1.5, 2), 1),
+        fc(circularBottomOnly(0.8, 1), 3),     fc(circularBottomOnly(1.5, 2), 1),
+        fc(linearFacility(0.5, 1), 10),        fc(linearFacility(0.4, 0.6), 25),
+        fc(linearFacility(0.6, 0.8), 30),      fc(linearFacility(1, 1), 12),
+        fc(areaFacility(0.3), 500),            fc(areaFacility(1), 200),
+    };
+    double expected = rows[0];
+    for (int i = 1; i < 16; ++i)
+        expected += rows[i];
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(double(record().*kFacilityFcFields[static_cast<std::size_t>(i)]), rows[i]) << i;
+    EXPECT_EQ(double(record().totalInfiltrationFc), expected);
+    EXPECT_EQ(f11().lbl6->text(), QString::fromStdString(formatDigits(expected, "0.000")));
+    EXPECT_EQ(f11().lbl9->text(), isAdequate(45.0, expected) ? QStringLiteral("∴ O.K") : QStringLiteral("∴ NG"));
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_NE(facilityFamily(n)->loaded(app()), nullptr) << n; // filled dialogs stay loaded
+}
+
+TEST_F(CalculationRun, CloseDiscardsEveryFacilityDialog)
+{
+    for (int n = 1; n <= 6; ++n)
+        facilityFamily(n)->load(app());
+    platform_->queueAnswer(Answer::Ok);
+    mainWindow().Men_FCls->trigger();
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(facilityFamily(n)->loaded(app()), nullptr) << n;
+}
+
+} // namespace akuenza::test

@@ -145,7 +145,7 @@ TEST_F(MainWindow, CloseAsksAndCancelLeavesEverything)
     platform_->queueAnswer(Answer::Cancel);
     mainWindow().Men_FCls->trigger();
     ASSERT_EQ(messages().size(), 1u);
-    const MessageRequest& box = messages()[0];
+    const MessageRequest box = messages()[0];
     EXPECT_EQ(box.text, QStringLiteral("作成中のデータが失われます。閉じてもよろしいですか？"));
     EXPECT_EQ(box.title, QStringLiteral("確認"));
     EXPECT_EQ(box.buttons, MessageButtons::OkCancel);

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program on a virtual X display (Xvfb): the main
 # window after 新規作成, with the Japanese text as the engineer sees it.
-# Usage: scripts/screenshot.sh [build-dir]   (images go to screenshots/)
+# Usage: scripts/screenshot.sh [build-dir] [folder]   (images go to docs/screenshots/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+folder=${2:-docs/screenshots}
 cmake --build "$build" --target akuenza_screenshot -j2 >/dev/null
-mkdir -p screenshots
-xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build/akuenza_screenshot" screenshots
-ls -1 screenshots/*.png
+mkdir -p "$folder"
+xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build/akuenza_screenshot" "$folder"

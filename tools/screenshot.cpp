@@ -51,5 +51,13 @@ int main(int argc, char** argv)
     bool ok = save(main, folder, QStringLiteral("main-window-start.png"));
     main.FileNew();
     ok = save(main, folder, QStringLiteral("main-window-new.png")) && ok;
+
+    // Each facility family's dialog in its place, as its 寸法入力 button shows it.
+    akuenza::Form1& f1 = app.form<akuenza::Form1>();
+    for (int n = 2; n <= 6; ++n) {
+        f1.facilityCheck(n)->setValue(1);
+        f1.dimensionButton(n)->click();
+        ok = save(main, folder, QStringLiteral("facility-%1.png").arg(n)) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -69,6 +69,19 @@ QLabel* FacilityDialog::addTitle(const QString& caption)
     return title;
 }
 
+FacilityDialog::InputRow FacilityDialog::addInputRow(const QByteArray& stem, const BoxField& field, int left,
+                                                    int top)
+{
+    InputRow row;
+    row.caption = addLabel(this, ("lbl" + stem + "1" + field.letter).constData(), QString::fromUtf8(field.caption));
+    placeTwips(row.caption, left, top, 900, 300);
+    row.box = addBox(this, ("txt" + stem + field.letter).constData());
+    placeTwips(row.box, left + 900, top - 15, 900, 300);
+    row.unit = addLabel(this, ("lbl" + stem + "2" + field.letter).constData(), QString::fromUtf8(field.unit));
+    placeTwips(row.unit, left + 1860, top, 420, 300);
+    return row;
+}
+
 void FacilityDialog::invalidateResults() { app().form<Form11>().voidFacilityResults(); }
 
 void FacilityDialog::readBoxes(std::initializer_list<std::pair<const char*, CaseField>> boxes)
@@ -114,14 +127,7 @@ ColumnFacilityDialog::ColumnFacilityDialog(App& app, const ColumnDialogDesign& d
             for (int row = 0; row < 3; ++row) {
                 const BoxField& f = design.fields[row];
                 const int y = blockTop + row * kRowStep;
-                const QByteArray stem = QByteArray::number(column) + QByteArray::number(type);
-                const QByteArray caption = "lbl" + stem + "1" + f.letter;
-                const QByteArray unit = "lbl" + stem + "2" + f.letter;
-                const QByteArray name = "txt" + stem + f.letter;
-                placeTwips(addLabel(this, caption.constData(), QString::fromUtf8(f.caption)), left + 360, y, 900,
-                           300);
-                placeTwips(addBox(this, name.constData()), left + 1260, y - 15, 900, 300);
-                placeTwips(addLabel(this, unit.constData(), QString::fromUtf8(f.unit)), left + 2220, y, 360, 300);
+                addInputRow(QByteArray::number(column) + QByteArray::number(type), f, left + 360, y);
             }
             // A bracket "[" to the left of the three rows.
             const QByteArray lineStem = "Line" + QByteArray::number(column) + QByteArray::number(type);

@@ -33,6 +33,13 @@ struct ResultFields {
 // quantity of pieces, metres or square metres.
 void storeResults(DesignCase& record, const ResultFields& fields, const KfCoefficients& k, double quantity);
 
+// One row of input: a field letter with its left caption and right unit.
+struct BoxField {
+    char letter;         // field letter of the names: w, h, n, d, l, s
+    const char* caption; // left caption
+    const char* unit;    // right unit
+};
+
 class FacilityDialog : public Form {
     Q_OBJECT
 public:
@@ -56,6 +63,14 @@ protected:
     QFrame* addLine(QWidget* parent, const char* name, bool vertical);
     CheckBox* addCheck(QWidget* parent, const char* name, const QString& caption);
     QLabel* addTitle(const QString& caption);
+    // One input row: the caption lbl<stem>1<letter> from `left`, the box
+    // txt<stem><letter> and the unit lbl<stem>2<letter> to its right.
+    struct InputRow {
+        QLabel* caption;
+        TextBox* box;
+        QLabel* unit;
+    };
+    InputRow addInputRow(const QByteArray& stem, const BoxField& field, int left, int top);
     void remember(QWidget* control);
 
     // Voids the results shown for the facilities (the well overrides this).
@@ -73,11 +88,6 @@ private:
 // (square and circular basins, side ditch and pipe): each column holds
 // types ① and ②, each type three boxes with caption and unit labels and a
 // bracket of three lines.
-struct BoxField {
-    char letter;         // field letter of the names: w, h, n, d, l
-    const char* caption; // left caption
-    const char* unit;    // right unit
-};
 
 struct ColumnDialogDesign {
     const char* title;

@@ -8,12 +8,7 @@ namespace akuenza {
 
 namespace {
 
-struct RowDesign {
-    char letter;
-    const char* caption;
-    const char* unit;
-};
-const RowDesign kRows[3] = {
+const BoxField kRows[3] = {
     {'d', "直径 Ｄ＝", "ｍ"},
     {'h', "深さ Ｈ＝", "ｍ"},
     {'n', "個数 ｎ＝", "本"},
@@ -53,15 +48,8 @@ Form18::Form18(App& app) : FacilityDialog(app)
         placeTwips(mark, left, kRowsTop, 240, 300);
         controls.push_back(mark);
         for (int row = 0; row < 3; ++row) {
-            const RowDesign& r = kRows[row];
-            const int y = kRowsTop + row * kRowStep;
-            QLabel* caption = addLabel(this, ("lbl" + c + "1" + r.letter).constData(), QString::fromUtf8(r.caption));
-            placeTwips(caption, left + 360, y, 900, 300);
-            TextBox* b = addBox(this, ("txt" + c + r.letter).constData());
-            placeTwips(b, left + 1260, y - 15, 900, 300);
-            QLabel* unit = addLabel(this, ("lbl" + c + "2" + r.letter).constData(), QString::fromUtf8(r.unit));
-            placeTwips(unit, left + 2220, y, 360, 300);
-            controls.insert(controls.end(), {caption, b, unit});
+            const InputRow r = addInputRow(c, kRows[row], left + 360, kRowsTop + row * kRowStep);
+            controls.insert(controls.end(), {r.caption, r.box, r.unit});
         }
         // Enter: diameter, depth, count; the count box has no Enter handling.
         box(QStringLiteral("txt%1d").arg(column))

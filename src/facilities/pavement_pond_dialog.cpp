@@ -7,12 +7,7 @@ namespace akuenza {
 
 namespace {
 
-struct RowDesign {
-    char letter;
-    const char* caption;
-    const char* unit;
-};
-const RowDesign kRows[2] = {
+const BoxField kRows[2] = {
     {'h', "高さ Ｈ＝", "ｍ"},
     {'s', "面積 Ｓ＝", "ｍ2"},
 };
@@ -56,13 +51,7 @@ Form15::Form15(App& app) : FacilityDialog(app)
         connect(check, &QCheckBox::toggled, this, [this, column](bool on) { columnClicked(column, on); });
 
         for (int row = 0; row < 2; ++row) {
-            const RowDesign& r = kRows[row];
-            const int y = kRowsTop + row * kRowStep;
-            placeTwips(addLabel(this, ("lbl" + c + "1" + r.letter).constData(), QString::fromUtf8(r.caption)),
-                       left + 240, y, 900, 300);
-            placeTwips(addBox(this, ("txt" + c + r.letter).constData()), left + 1140, y - 15, 900, 300);
-            placeTwips(addLabel(this, ("lbl" + c + "2" + r.letter).constData(), QString::fromUtf8(r.unit)),
-                       left + 2100, y, 420, 300);
+            addInputRow(c, kRows[row], left + 240, kRowsTop + row * kRowStep);
         }
         // Enter in the height box goes on to the area; the area box has no Enter handling.
         box(QStringLiteral("txt%1h").arg(column))->chainEnter({box(QStringLiteral("txt%1s").arg(column))},
@@ -78,7 +67,7 @@ Form15::Form15(App& app) : FacilityDialog(app)
 std::vector<QWidget*> Form15::columnInputs(int column) const
 {
     std::vector<QWidget*> out;
-    for (const RowDesign& r : kRows) {
+    for (const BoxField& r : kRows) {
         const QString stem = QString::number(column);
         out.push_back(control(QStringLiteral("lbl") + stem + QStringLiteral("1") + QLatin1Char(r.letter)));
         out.push_back(box(QStringLiteral("txt") + stem + QLatin1Char(r.letter)));

@@ -8,12 +8,7 @@ namespace akuenza {
 namespace {
 
 // The four rows of one basin type, top to bottom.
-struct RowDesign {
-    char letter;
-    const char* caption;
-    const char* unit;
-};
-const RowDesign kRows[4] = {
+const BoxField kRows[4] = {
     {'w', "巾  Ｗ＝", "ｍ"},
     {'l', "長さ Ｌ＝", "ｍ"},
     {'h', "高さ Ｈ＝", "ｍ"},
@@ -62,15 +57,7 @@ Form5::Form5(App& app) : FacilityDialog(app)
         placeTwips(addLabel(this, ("lbl" + t).constData(), QString::fromUtf8(kMarks[type - 1])), left, kRowsTop,
                    240, 300);
         for (int row = 0; row < 4; ++row) {
-            const RowDesign& r = kRows[row];
-            const int y = kRowsTop + row * kRowStep;
-            placeTwips(addLabel(this, ("lbl" + t + "1" + r.letter).constData(), QString::fromUtf8(r.caption)),
-                       left + 360, y, 900, 300);
-            TextBox* b = addBox(this, ("txt" + t + r.letter).constData());
-            placeTwips(b, left + 1260, y - 15, 900, 300);
-            placeTwips(addLabel(this, ("lbl" + t + "2" + r.letter).constData(), QString::fromUtf8(r.unit)),
-                       left + 2220, y, 360, 300);
-            chain.push_back(b);
+            chain.push_back(addInputRow(t, kRows[row], left + 360, kRowsTop + row * kRowStep).box);
         }
         // A bracket "[" to the left of the four rows.
         const int bracketTop = kRowsTop - 30;

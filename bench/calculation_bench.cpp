@@ -2,16 +2,16 @@
 // calculation run with all sixteen facility rows filled, through the real
 // windows on the offscreen platform.
 
-#include "conditions/design_conditions_form.h"
-#include "facilities/adequacy.h"
-#include "facilities/facility_families.h"
-#include "facilities/infiltration_formulas.h"
-#include "facilities/results_form.h"
-#include "record/digit_format.h"
-#include "record/lenient_number.h"
-#include "shell/application.h"
-#include "shell/fonts.h"
-#include "shell/main_window.h"
+#include "forms/conditions/design_conditions_form.h"
+#include "core/facilities/adequacy.h"
+#include "forms/facilities/facility_families.h"
+#include "core/facilities/infiltration_formulas.h"
+#include "forms/facilities/results_form.h"
+#include "core/record/digit_format.h"
+#include "core/record/lenient_number.h"
+#include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
+#include "forms/shell/main_window.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -3,11 +3,11 @@
 // windows (Japanese text included) can be checked without a desktop.
 // Usage: akuenza_screenshot <folder>
 
-#include "conditions/design_conditions_form.h"
-#include "shell/application.h"
-#include "shell/fonts.h"
-#include "shell/main_window.h"
-#include "shell/qt_platform.h"
+#include "forms/conditions/design_conditions_form.h"
+#include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
+#include "forms/shell/main_window.h"
+#include "forms/shell/qt_platform.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // アクエンザ: design calculator for stormwater infiltration facilities.
-#include "shell/application.h"
-#include "shell/fonts.h"
-#include "shell/main_window.h"
-#include "shell/qt_platform.h"
+#include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
+#include "forms/shell/main_window.h"
+#include "forms/shell/qt_platform.h"
 
 #include <QApplication>
 

@@ -4,10 +4,10 @@
 
 #include "support/scripted_platform.h"
 
-#include "conditions/design_conditions_form.h"
-#include "facilities/results_form.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "forms/conditions/design_conditions_form.h"
+#include "forms/facilities/results_form.h"
+#include "forms/shell/application.h"
+#include "forms/shell/main_window.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

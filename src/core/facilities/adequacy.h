@@ -1,0 +1,35 @@
+#pragma once
+// Countermeasure rainwater volume, total infiltration and the adequacy
+// verdict of a design case.
+
+#include "core/record/design_case.h"
+
+namespace akuenza {
+
+// Q1 = ((C x I) x 10^-3) x A: I in mm/hr, A in m2, Q1 in m3/hr.
+double countermeasureQ1(double C, double I, double A);
+
+// Increase factor (p + 100) / 100 for an increase of p percent.
+double increaseFactor(double percent);
+
+// Increased Q1' = ((p + 100) x Q1) / 100.
+double increasedQ1(double percent, double q1);
+
+// Sum of the sixteen facility infiltration volumes, added in their fixed order.
+double totalInfiltration(const DesignCase& record);
+
+// The design is adequate exactly when the (increased) Q1 does not exceed ΣFc.
+bool isAdequate(double q1, double totalFc);
+
+// Soil table: list index of the soil list -> name and conductivity Ko (cm/sec).
+struct Soil {
+    const char* name;
+    double conductivityKo;
+};
+inline constexpr int kSoilCount = 7;
+inline constexpr Soil kSoils[kSoilCount] = {
+    {"粘土", 0.000003}, {"シルト", 0.00045}, {"微細砂", 0.0035}, {"細砂", 0.015},
+    {"中砂", 0.085},    {"粗砂", 0.35},     {"小砂利", 3},
+};
+
+} // namespace akuenza

@@ -1,0 +1,55 @@
+#pragma once
+// The results form: the button "計　算" runs the calculation of the open
+// design case (copy the design conditions, check them, compute Q1 and every
+// selected facility, total ΣFc) and shows Q1 against ΣFc with the verdict.
+
+#include "forms/shell/application.h"
+#include "forms/shell/controls.h"
+
+namespace akuenza {
+
+class Form11 : public Form {
+    Q_OBJECT
+public:
+    explicit Form11(App& app);
+
+    QLabel* lbl1;
+    QLabel* lbl2;
+    QLabel* lbl5;
+    QGroupBox* Frame1;
+    QLabel *lbl16, *lbl17, *lbl14, *lbl3, *lbl4, *lbl8, *lbl15, *lbl6, *lbl7, *lbl9;
+    QLabel *Label2, *Label1, *Label3;
+    QPushButton* cmd1;
+
+    // The run of the button "計　算".
+    void cmd1_Click();
+    // Copies the design conditions of the design conditions form into the record.
+    void Zairyou_1();
+    // Computes Q1, runs the facilities, totals ΣFc and fills the display.
+    void Zairyou_2();
+
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+    // Voids the shown facility results: ΣFc = 0, its labels emptied, save and print disabled.
+    void voidFacilityResults();
+    // Voids the shown Q1 after a rainwater input changed.
+    void voidQ1Results();
+    // Voids the infiltration well's depth after an edit in its dialog.
+    void voidWellResult();
+
+    // Light magenta of the 16-colour palette: the total when it falls short.
+    static QColor shortfallColour() { return {255, 0, 255}; }
+
+private:
+    // An input error: its message, the focus on the control at fault, and the run ends.
+    bool refuse(const char* message, QWidget* focus);
+    bool checkDesignConditions();
+    bool checkWell();
+    void showComparison(double q1);
+    bool reportNonFinite();
+    void disableSaveAndPrint();
+    void setMsg(const QString& text);
+};
+
+} // namespace akuenza

@@ -1,0 +1,147 @@
+#include "forms/shell/application.h"
+
+#include "forms/shell/controls.h"
+#include "forms/shell/main_window.h"
+#include "forms/shell/twips.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace akuenza {
+
+Form::Form(App& app) : app_(app) {}
+
+namespace {
+
+// The child windows are borderless panels laid side by side in the work
+// area; the engineer does not close them one by one (Close, New and Open do).
+class PanelCloseGuard : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+App::App(Platform& platform) : platform_(platform), mainWindow_(std::make_unique<MDIFofm>(*this))
+{
+    QObject::connect(mainWindow_->workArea(), &QMdiArea::subWindowActivated, mainWindow_.get(),
+                     [this](QMdiSubWindow* sub) {
+                         if (ended_ || !sub)
+                             return;
+                         if (auto* form = qobject_cast<Form*>(sub->widget()))
+                             form->Form_Activate();
+                     });
+}
+
+App::~App()
+{
+    ended_ = true;
+    QObject::disconnect(mainWindow_->workArea(), nullptr, mainWindow_.get(), nullptr);
+    for (auto& [type, sub] : forms_)
+        delete sub.data();
+    forms_.clear();
+}
+
+Answer App::ask(const MessageRequest& request)
+{
+    ++modalDepth_;
+    const Answer answer = platform_.messageBox(request);
+    --modalDepth_;
+    return answer;
+}
+
+void App::showError(const QString& text)
+{
+    ask({text, QStringLiteral("エラーメッセージ"), MessageButtons::Ok, MessageIcon::Exclamation, Answer::Ok});
+}
+
+Form* App::find(std::type_index type) const
+{
+    const auto it = forms_.find(type);
+    if (it == forms_.end() || !it->second)
+        return nullptr;
+    return static_cast<Form*>(it->second->widget());
+}
+
+Form* App::adopt(std::type_index type, Form* form)
+{
+    auto* sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
+    sub->setWidget(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->installEventFilter(new PanelCloseGuard(sub));
+    mainWindow_->workArea()->addSubWindow(sub);
+    sub->adjustSize();
+    sub->hide();
+    forms_[type] = sub;
+    return form;
+}
+
+void App::placeAndShow(Form* form, int leftTwips, int topTwips)
+{
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    sub->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    sub->show();
+    sub->raise();
+    mainWindow_->workArea()->setActiveSubWindow(sub);
+}
+
+void App::hideForm(std::type_index type)
+{
+    Form* form = find(type);
+    if (!form)
+        return;
+    form->parentWidget()->hide();
+    formGone(form);
+}
+
+void App::unloadForm(std::type_index type)
+{
+    Form* form = find(type);
+    if (!form)
+        return;
+    form->Form_Unload();
+    formGone(form);
+    const auto it = forms_.find(type);
+    QPointer<QMdiSubWindow> sub = it->second;
+    forms_.erase(it);
+    delete sub.data();
+}
+
+void App::formGone(Form* form)
+{
+    if (form->hidesMainBars())
+        mainWindow_->showBars();
+}
+
+void App::focusOn(QWidget* control)
+{
+    if (!control)
+        return;
+    for (QWidget* w = control; w; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            if (sub->isVisible())
+                mainWindow_->workArea()->setActiveSubWindow(sub);
+            break;
+        }
+    }
+    focusAndSelect(control);
+}
+
+void App::endProgram()
+{
+    ended_ = true;
+    mainWindow_->close();
+    QCoreApplication::exit(0);
+}
+
+} // namespace akuenza

@@ -1,0 +1,242 @@
+#include "forms/shell/controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace akuenza {
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent, const char* name) : QLineEdit(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+}
+
+void TextBox::setNumberEntry()
+{
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+}
+
+void TextBox::setJapaneseEntry()
+{
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+    setInputMethodHints(Qt::ImhNone);
+}
+
+void TextBox::onEnter(std::function<void()> action, EnterKey key)
+{
+    enterAction_ = std::move(action);
+    enterKey_ = key;
+}
+
+void TextBox::chainEnter(std::vector<QWidget*> targets, EnterKey key)
+{
+    onEnter(
+        [targets] {
+            for (QWidget* t : targets) {
+                if (t && t->isEnabled() && t->isVisibleTo(t->window())) {
+                    focusAndSelect(t);
+                    return;
+                }
+            }
+        },
+        key);
+}
+
+void TextBox::selectFromTen()
+{
+    const int length = static_cast<int>(text().size());
+    const int start = std::min(10, length);
+    const int end = std::min(start + length, length);
+    if (end > start)
+        setSelection(start, end - start);
+    else
+        setCursorPosition(start);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (afterDoubleClick_) {
+        // The release that ends a double click is not a second click.
+        afterDoubleClick_ = false;
+        return;
+    }
+    if (click) {
+        selectAll();
+        emit clicked();
+    }
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    afterDoubleClick_ = true;
+    selectFromTen();
+    emit doubleClicked();
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    selectAll();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    emit keyPressed(event->key());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && enterAction_) {
+        enterAction_();
+        if (enterKey_ == EnterKey::Swallow) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void focusAndSelect(QWidget* target)
+{
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(target))
+        box->selectAll();
+}
+
+// ----------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, const char* name, const QString& caption) : QRadioButton(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAutoExclusive(false);
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (!on)
+            return;
+        for (OptionButton* other : siblings_)
+            other->setChecked(false);
+        emit chosen();
+    });
+}
+
+void OptionButton::group(std::initializer_list<OptionButton*> buttons)
+{
+    for (OptionButton* b : buttons)
+        for (OptionButton* other : buttons)
+            if (other != b)
+                b->siblings_.push_back(other);
+}
+
+void OptionButton::nextCheckState()
+{
+    // A click chooses the option; clicking a chosen option changes nothing.
+    if (!isChecked())
+        setChecked(true);
+}
+
+// --------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(QWidget* parent, const char* name, const QString& caption) : QCheckBox(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+}
+
+// --------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(QWidget* parent, const char* name) : QComboBox(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0)
+            emit clicked();
+    });
+}
+
+int ComboBox::listIndex() const
+{
+    const int index = currentIndex();
+    return index >= 0 && currentText() == itemText(index) ? index : -1;
+}
+
+void ComboBox::setListIndex(int index)
+{
+    if (index < -1 || index >= count() || index == listIndex())
+        return;
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(index);
+        if (index >= 0)
+            setEditText(itemText(index));
+    }
+    if (index >= 0)
+        emit clicked();
+}
+
+void ComboBox::setText(const QString& text)
+{
+    const QSignalBlocker block(this);
+    setCurrentIndex(-1);
+    setEditText(text);
+}
+
+// ------------------------------------------------------------ small makers
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+void makeGreen(QLabel* label)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, QColor(0, 64, 0));
+    label->setPalette(p);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+QFrame* makeLine(QWidget* parent, const char* name, bool vertical)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+} // namespace akuenza
+
+#include "core/record/lenient_number.h"
+
+namespace akuenza {
+double numberIn(const QString& text) { return lenientNumber(text.toStdString()); }
+} // namespace akuenza

@@ -1,0 +1,315 @@
+#include "forms/shell/main_window.h"
+
+#include "forms/conditions/design_conditions_form.h"
+#include "forms/facilities/results_form.h"
+#include "forms/facilities/circular_basin_dialog.h"
+#include "forms/facilities/ditch_pipe_dialog.h"
+#include "forms/facilities/infiltration_well_dialog.h"
+#include "forms/facilities/pavement_pond_dialog.h"
+#include "forms/facilities/rect_basin_dialog.h"
+#include "forms/facilities/square_basin_dialog.h"
+#include "forms/shell/application.h"
+#include "forms/shell/reference_window.h"
+#include "forms/shell/toolbar_icons.h"
+#include "forms/shell/version_window.h"
+#include "forms/shell/window_places.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace akuenza {
+
+namespace {
+const QString kProgramTitle = QStringLiteral("アクエンザ");
+const QString kStartPrompt =
+    QStringLiteral("メニューバーのファイル又はツールバーより、新規作成又は開くを選択してください。");
+const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
+} // namespace
+
+MDIFofm::MDIFofm(App& app) : app_(app)
+{
+    setObjectName(QStringLiteral("MDIFofm"));
+    setWindowTitle(kProgramTitle);
+    setWindowIcon(programIcon());
+
+    workArea_ = new QMdiArea(this);
+    workArea_->setObjectName(QStringLiteral("workArea"));
+    workArea_->setBackground(QBrush(QColor(128, 128, 128)));
+    setCentralWidget(workArea_);
+
+    buildMenus();
+    buildToolbar();
+
+    sbr1 = statusBar();
+    sbr1->setObjectName(QStringLiteral("sbr1"));
+    sbr1->setSizeGripEnabled(true);
+    msgPanel_ = new QLabel(sbr1);
+    msgPanel_->setObjectName(QStringLiteral("msg"));
+    sbr1->addWidget(msgPanel_, 1);
+
+    resize(880, 640);
+
+    // Start-up: only New and Open are usable until a case is open.
+    setPanelText(QStringLiteral("msg"), kStartPrompt);
+    disableSaveAndPrint(true);
+}
+
+void MDIFofm::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    Men_F = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    Men_F->setObjectName(QStringLiteral("Men_F"));
+    Men_FNew = Men_F->addAction(QStringLiteral("新規作成(&N)"));
+    Men_FOpn = Men_F->addAction(QStringLiteral("開く(&O)"));
+    Men_FCls = Men_F->addAction(QStringLiteral("閉じる(&C)"));
+    Men_FL1 = Men_F->addSeparator();
+    Men_FOvw = Men_F->addAction(QStringLiteral("上書き保存(&S)"));
+    Men_FSav = Men_F->addAction(QStringLiteral("名前をつけて保存(&A)"));
+    Men_FL2 = Men_F->addSeparator();
+    Men_FImg = Men_F->addAction(QStringLiteral("印刷ｲﾒｰｼﾞ(&I)"));
+    Men_FPrn = Men_F->addAction(QStringLiteral("印刷(&P)"));
+    Men_FL3 = Men_F->addSeparator();
+    Men_FEdi = Men_F->addMenu(QStringLiteral("ｴﾃﾞｨﾀ(&E)"));
+    Men_FEdi->setObjectName(QStringLiteral("Men_FEdi"));
+    Men_FEWri = Men_FEdi->addAction(QStringLiteral("書き込み(&W)"));
+    Men_FEOpn = Men_FEdi->addAction(QStringLiteral("起動(&O)"));
+    Men_FL4 = Men_F->addSeparator();
+    Men_FEnd = Men_F->addAction(QStringLiteral("終了(&X)"));
+
+    Men_S = bar->addAction(QStringLiteral("参考(&S)"));
+
+    Men_H = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    Men_H->setObjectName(QStringLiteral("Men_H"));
+    Men_HVer = Men_H->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+
+    const std::pair<QAction*, const char*> names[] = {
+        {Men_FNew, "Men_FNew"}, {Men_FOpn, "Men_FOpn"},   {Men_FCls, "Men_FCls"},   {Men_FL1, "Men_FL1"},
+        {Men_FOvw, "Men_FOvw"}, {Men_FSav, "Men_FSav"},   {Men_FL2, "Men_FL2"},     {Men_FImg, "Men_FImg"},
+        {Men_FPrn, "Men_FPrn"}, {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"}, {Men_FEOpn, "Men_FEOpn"},
+        {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},         {Men_HVer, "Men_HVer"},
+    };
+    for (const auto& [action, name] : names)
+        action->setObjectName(QString::fromLatin1(name));
+
+    connect(Men_F, &QMenu::aboutToShow, this, &MDIFofm::Men_F_Click);
+    connect(Men_FNew, &QAction::triggered, this, &MDIFofm::FileNew);
+    connect(Men_FCls, &QAction::triggered, this, &MDIFofm::FileClose);
+    connect(Men_FEnd, &QAction::triggered, this, &MDIFofm::FileExit);
+    connect(Men_S, &QAction::triggered, this, &MDIFofm::showReference);
+    connect(Men_HVer, &QAction::triggered, this, &MDIFofm::showVersion);
+}
+
+void MDIFofm::buildToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(16, 16));
+    const char* tips[7] = {nullptr,
+                           "[ファイル]-[新規作成]",
+                           "[ファイル]-[開く]",
+                           "[ファイル]-[上書き保存]",
+                           nullptr,
+                           "[ファイル]-[印刷ｲﾒｰｼﾞ]",
+                           "[ファイル]-[印刷]"};
+    for (int index = 1; index <= 6; ++index) {
+        if (index == 4) {
+            buttons_[index] = Toolbar1->addSeparator();
+            continue;
+        }
+        QAction* button = Toolbar1->addAction(toolbarIcon(index), QString());
+        button->setToolTip(QString::fromUtf8(tips[index]));
+        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
+        connect(button, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
+        buttons_[index] = button;
+    }
+}
+
+QAction* MDIFofm::toolbarButton(int index) const { return index >= 1 && index <= 6 ? buttons_[index] : nullptr; }
+
+void MDIFofm::setToolbarButtonEnabled(int index, bool enabled)
+{
+    if (QAction* b = toolbarButton(index))
+        b->setEnabled(enabled);
+}
+
+void MDIFofm::Toolbar1_ButtonClick(int index)
+{
+    switch (index) {
+    case 1:
+        FileNew();
+        break;
+    default:
+        // 2 open, 3 overwrite save, 5 print image and 6 print come with the
+        // project file and the calculation sheet; 4 is the separator.
+        break;
+    }
+}
+
+void MDIFofm::setPanelText(const QString& key, const QString& text)
+{
+    if (key == QLatin1String("msg"))
+        msgPanel_->setText(text);
+}
+
+QString MDIFofm::panelText(const QString& key) const
+{
+    return key == QLatin1String("msg") ? msgPanel_->text() : QString();
+}
+
+void MDIFofm::showBars()
+{
+    Toolbar1->show();
+    sbr1->show();
+}
+
+void MDIFofm::hideToolbar() { Toolbar1->hide(); }
+
+void MDIFofm::disableSaveAndPrint(bool includingWrite)
+{
+    Men_FSav->setEnabled(false);
+    Men_FOvw->setEnabled(false);
+    Men_FImg->setEnabled(false);
+    Men_FPrn->setEnabled(false);
+    if (includingWrite)
+        Men_FEWri->setEnabled(false);
+    for (int index : {3, 5, 6})
+        setToolbarButtonEnabled(index, false);
+}
+
+void MDIFofm::Men_F_Click()
+{
+    const DesignCase& rec = app_.record;
+    const bool well = app_.form<Form1>().chk6->value() == 1;
+    const bool results = well ? rec.wellEffectiveDepthH != 0.0
+                              : rec.countermeasureRainwaterQ1 != 0.0 && rec.totalInfiltrationFc != 0.0;
+    if (!results) {
+        disableSaveAndPrint(true);
+        return;
+    }
+    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FEWri})
+        item->setEnabled(true);
+    setToolbarButtonEnabled(5, true);
+    setToolbarButtonEnabled(6, true);
+    const bool hasFile = !fileName_.isEmpty();
+    Men_FOvw->setEnabled(hasFile);
+    setToolbarButtonEnabled(3, hasFile);
+}
+
+void MDIFofm::Tojiru()
+{
+    // The input windows of the case, in their order; the hydrology
+    // sub-dialogs and the print image are not touched.
+    app_.unload<Form1>();
+    app_.unload<Form2>();
+    app_.unload<Form5>();
+    app_.unload<Form6>();
+    app_.unload<Form11>();
+    app_.unload<Form14>();
+    app_.unload<Form15>();
+    app_.unload<Form18>();
+    app_.unload<Form1>();
+}
+
+void MDIFofm::FileNew()
+{
+    Tojiru();
+    app_.unload<Form1>();
+    app_.unload<Form11>();
+
+    Form1& f1 = app_.showAt<Form1>(0, 0);
+    f1.opt5->setChecked(true);
+    f1.opt3->setChecked(true);
+    f1.opt7->setChecked(true);
+    f1.txt1->hide();
+    f1.lbl1->hide();
+    f1.cbo1->setListIndex(3);
+    f1.chk1->setValue(1);
+    f1.cmd1->setEnabled(true);
+
+    app_.showAt<Form2>(kFacilityDialogLeft, 0);
+
+    Form11& f11 = app_.form<Form11>();
+    f11.Frame1->hide();
+    app_.showAt<Form11>(0, kResultsFormTop);
+    f11.Label1->setText(QString());
+    f11.Label1->hide();
+    f11.Label2->hide();
+    f11.Label3->hide();
+
+    f1.txt_c->setFocus();
+    fileName_.clear();
+
+    Men_FSav->setEnabled(false);
+    Men_FOvw->setEnabled(false);
+    Men_FImg->setEnabled(false);
+    Men_FPrn->setEnabled(false);
+    for (int index : {3, 5, 6})
+        setToolbarButtonEnabled(index, false);
+    setPanelText(QStringLiteral("msg"), kConditionsHint);
+    showBars();
+
+    for (CaseField fc : kFacilityFcFields)
+        app_.record.*fc = 0.0;
+}
+
+void MDIFofm::FileClose()
+{
+    const Answer answer = app_.ask({QStringLiteral("作成中のデータが失われます。閉じてもよろしいですか？"),
+                                    QStringLiteral("確認"), MessageButtons::OkCancel, MessageIcon::Question,
+                                    Answer::Cancel});
+    if (answer == Answer::Cancel)
+        return;
+    Tojiru();
+    setPanelText(QStringLiteral("msg"), QString());
+    app_.unload<Form1>();
+    disableSaveAndPrint(true);
+}
+
+void MDIFofm::FileExit()
+{
+    const Answer answer = app_.ask({QStringLiteral("終了してもよろしいですか？"), QStringLiteral("確認"),
+                                    MessageButtons::YesNo, MessageIcon::Question, Answer::No});
+    if (answer != Answer::No)
+        app_.endProgram();
+}
+
+void MDIFofm::closeEvent(QCloseEvent* event)
+{
+    if (app_.programEnded()) {
+        event->accept();
+        return;
+    }
+    // A request that arrives while a question is up must wait for its answer;
+    // ending the program there would cut the running procedure off half-way.
+    if (app_.modalBoxUp()) {
+        event->ignore();
+        return;
+    }
+    const Answer answer = app_.ask({QStringLiteral("終了してもよろしいですか?"), kProgramTitle,
+                                    MessageButtons::YesNo, MessageIcon::Question, Answer::Yes});
+    if (answer != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    app_.endProgram();
+    event->accept();
+}
+
+void MDIFofm::showVersion()
+{
+    Form10 window(this);
+    app_.platform().runModal(window);
+}
+
+void MDIFofm::showReference()
+{
+    Form4 window(this);
+    app_.platform().runModal(window);
+}
+
+} // namespace akuenza

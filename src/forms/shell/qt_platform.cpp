@@ -1,0 +1,111 @@
+#include "forms/shell/qt_platform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+
+namespace akuenza {
+namespace {
+
+QMessageBox::StandardButton standardButton(Answer a)
+{
+    switch (a) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Answer QtPlatform::messageBox(const MessageRequest& request)
+{
+    QMessageBox box(qtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (request.buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    // Captions in the program's language.
+    if (auto* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
+    if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("キャンセル"));
+    if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("はい(&Y)"));
+    if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(standardButton(request.defaultButton));
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default:
+        // Escape or the close box: the safe answer of the buttons shown.
+        return request.buttons == MessageButtons::YesNo ? Answer::No
+               : request.buttons == MessageButtons::OkCancel ? Answer::Cancel
+                                                               : Answer::Ok;
+    }
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+QString qtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    return out.join(QStringLiteral(";;"));
+}
+
+QString QtPlatform::openFileName(const FileDialogRequest& request)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, request.initialFolder,
+                                        qtFileFilter(request.filter));
+}
+
+QString QtPlatform::saveFileName(const FileDialogRequest& request)
+{
+    // The program asks its own overwrite question, so the dialog must not.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.initialFolder,
+                                        qtFileFilter(request.filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtPlatform::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+void QtPlatform::runModal(QDialog& dialog) { dialog.exec(); }
+
+} // namespace akuenza

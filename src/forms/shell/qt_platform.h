@@ -1,0 +1,22 @@
+#pragma once
+#include "forms/shell/platform.h"
+
+namespace akuenza {
+
+// The platform seam on a real desktop: Qt's message boxes, file and printer
+// dialogs, the system beep and QProcess.
+class QtPlatform final : public Platform {
+public:
+    Answer messageBox(const MessageRequest& request) override;
+    void beep() override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    bool choosePrinter(QPrinter& printer) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    void runModal(QDialog& dialog) override;
+};
+
+// Turns "caption|pattern|caption|pattern" into Qt's "caption (pattern);;..." form.
+QString qtFileFilter(const QString& filter);
+
+} // namespace akuenza

@@ -1,0 +1,21 @@
+# Fails when any source but the Qt platform seam reaches a message box, a file
+# or printer dialog or the beep directly: those must go through Platform so
+# every behaviour stays testable headless.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/src/*.cpp" "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/tools/*.cpp")
+set(offenders "")
+foreach(source IN LISTS sources)
+  if(source MATCHES "/forms/shell/qt_platform\\.(cpp|h)$")
+    continue()
+  endif()
+  file(READ "${source}" text)
+  string(REGEX MATCH "QMessageBox|QFileDialog|QPrintDialog|QApplication::beep|QProcess" hit "${text}")
+  if(hit)
+    list(APPEND offenders "${source}: ${hit}")
+  endif()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" lines)
+  message(FATAL_ERROR "Direct platform calls outside the seam:\n${lines}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} sources checked, all platform calls go through the seam")

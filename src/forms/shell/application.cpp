@@ -101,7 +101,6 @@ void App::hideForm(std::type_index type)
     if (!form)
         return;
     form->parentWidget()->hide();
-    formGone(form);
 }
 
 void App::unloadForm(std::type_index type)
@@ -110,17 +109,15 @@ void App::unloadForm(std::type_index type)
     if (!form)
         return;
     form->Form_Unload();
-    formGone(form);
     const auto it = forms_.find(type);
     QPointer<QMdiSubWindow> sub = it->second;
     forms_.erase(it);
     delete sub.data();
 }
 
-void App::formGone(Form* form)
+bool App::isShown(const Form* form) const
 {
-    if (form->hidesMainBars())
-        mainWindow_->showBars();
+    return form && form->parentWidget() && !form->parentWidget()->isHidden();
 }
 
 void App::focusOn(QWidget* control)
@@ -129,7 +126,7 @@ void App::focusOn(QWidget* control)
         return;
     for (QWidget* w = control; w; w = w->parentWidget()) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            if (sub->isVisible())
+            if (!sub->isHidden())
                 mainWindow_->workArea()->setActiveSubWindow(sub);
             break;
         }

@@ -31,9 +31,6 @@ public:
     virtual void Form_Activate() {}
     // Runs when the form is unloaded (not when the program ends).
     virtual void Form_Unload() {}
-    // A form that hides the main toolbar while it is up brings it back
-    // whenever it goes away, by whatever path.
-    virtual bool hidesMainBars() const { return false; }
 
     App& app() const { return app_; }
 
@@ -89,12 +86,15 @@ public:
     {
         hideForm(typeid(F));
     }
+    // Whether the form is shown in the work area. It answers from the form's
+    // own shown state, so it holds while the main window itself is not on
+    // screen (a run from the command line has no visible window).
     template <class F>
     bool isVisible() const
     {
-        const F* f = loaded<F>();
-        return f && f->parentWidget() && f->parentWidget()->isVisible();
+        return isShown(loaded<F>());
     }
+    bool isShown(const Form* form) const;
 
     void unloadForm(std::type_index type);
     void hideForm(std::type_index type);
@@ -107,7 +107,6 @@ private:
     Form* find(std::type_index type) const;
     Form* adopt(std::type_index type, Form* form);
     void placeAndShow(Form* form, int leftTwips, int topTwips);
-    void formGone(Form* form);
 
     Platform& platform_;
     std::unique_ptr<MDIFofm> mainWindow_;

@@ -12,15 +12,6 @@
 
 namespace akuenza::test {
 
-namespace {
-// A dialog over the design conditions that hides the main bars while it is up.
-class CoveringDialog : public Form {
-public:
-    explicit CoveringDialog(App& app) : Form(app) {}
-    bool hidesMainBars() const override { return true; }
-};
-} // namespace
-
 using FormLifetime = FormTest;
 
 TEST_F(FormLifetime, AFormIsCreatedOnFirstReferenceOnlyOnce)
@@ -75,19 +66,21 @@ TEST_F(FormLifetime, UnloadingTheResultsFormVoidsTheTotalsAndPrinting)
     EXPECT_FALSE(mainWindow().toolbarButton(5)->isEnabled());
 }
 
-TEST_F(FormLifetime, TheMainBarsComeBackWhenACoveringDialogGoesByAnyPath)
+TEST(FormLifetimeHeadless, ShownAndHiddenFormsAreToldApartWithoutAVisibleMainWindow)
 {
-    app().showAt<CoveringDialog>(0, 0);
-    mainWindow().hideToolbar();
-    mainWindow().sbr1->hide();
-    app().hide<CoveringDialog>();
-    EXPECT_TRUE(mainWindow().Toolbar1->isVisibleTo(&mainWindow()));
-    EXPECT_TRUE(mainWindow().sbr1->isVisibleTo(&mainWindow()));
-
-    app().showAt<CoveringDialog>(0, 0);
-    mainWindow().hideToolbar();
-    app().unload<CoveringDialog>();
-    EXPECT_TRUE(mainWindow().Toolbar1->isVisibleTo(&mainWindow()));
+    // As from the command line: the main window is never put on screen.
+    ScriptedPlatform platform;
+    App app(platform);
+    ASSERT_FALSE(app.mainWindow().isVisible());
+    app.mainWindow().FileNew();
+    EXPECT_TRUE(app.isVisible<Form1>());
+    EXPECT_TRUE(app.isVisible<Form2>());
+    EXPECT_TRUE(app.isVisible<Form11>());
+    app.hide<Form2>();
+    EXPECT_FALSE(app.isVisible<Form2>());
+    EXPECT_TRUE(app.isVisible<Form1>());
+    app.unload<Form1>();
+    EXPECT_FALSE(app.isVisible<Form1>());
 }
 
 TEST_F(FormLifetime, APanelCannotBeClosedByItself)

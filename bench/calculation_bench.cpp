@@ -4,7 +4,8 @@
 
 #include "forms/conditions/design_conditions_form.h"
 #include "core/facilities/adequacy.h"
-#include "forms/facilities/facility_families.h"
+#include "core/facilities/calculation_run.h"
+#include "forms/facilities/family_dialogs.h"
 #include "core/facilities/infiltration_formulas.h"
 #include "forms/facilities/results_form.h"
 #include "core/record/digit_format.h"
@@ -64,17 +65,41 @@ public:
     void runModal(QDialog&) override {}
 };
 
-void setColumn(FacilityDialog& dialog, const char* check)
+// Every box of the five facility families filled: all sixteen rows, in the
+// order of each family's boxes.
+RunEntries sixteenRows()
 {
-    if (auto* box = qobject_cast<CheckBox*>(dialog.control(QString::fromLatin1(check))))
-        box->setValue(1);
+    RunEntries e;
+    e.conditions.optU1 = true;
+    e.conditions.txtC = "0.9";
+    e.conditions.txtA = "1000";
+    e.conditions.txtI = "50";
+    e.conditions.opt7 = true;
+    e.conditions.soilListIndex = 3;
+    e.conditions.soilText = "細砂";
+    e.conditions.txtCf = "0.81";
+    for (int n = 1; n <= 5; ++n)
+        e.conditions.facility[static_cast<std::size_t>(n - 1)] = true;
+    e.dialogs[0] = {true, {"0.5", "1", "2", "0.8", "1.2", "3", "2", "1", "2", "12", "1.5", "1"}};
+    e.dialogs[1] = {true, {"1", "2", "1", "2", "0.6", "3", "0.8", "4"}};
+    e.dialogs[2] = {true, {"0.5", "1", "2", "1.5", "2", "1", "0.8", "1", "3", "1.5", "2", "1"}};
+    e.dialogs[3] = {true, {"0.5", "1", "10", "0.4", "0.6", "25", "0.6", "0.8", "30", "1", "1", "12"}};
+    e.dialogs[4] = {true, {"0.3", "500", "1", "200"}};
+    return e;
 }
 
-void fill(FacilityDialog& dialog, std::initializer_list<std::pair<const char*, const char*>> entries)
+// The run alone, in the core: the entries gathered once, checks, sixteen rows, the verdict.
+void CoreCalculationRun(benchmark::State& state)
 {
-    for (const auto& [name, text] : entries)
-        dialog.box(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    const RunEntries entries = sixteenRows();
+    DesignCase rec;
+    for (auto _ : state) {
+        const RunOutcome outcome = calculationRun(rec, entries);
+        benchmark::DoNotOptimize(outcome.display.comparison);
+    }
+    state.counters["total_Fc"] = double(rec.totalInfiltrationFc);
 }
+BENCHMARK(CoreCalculationRun)->Unit(benchmark::kMicrosecond);
 
 // New case, conditions typed, the five facility families checked and all
 // sixteen rows of their dialogs filled; each iteration presses 計算.
@@ -83,49 +108,19 @@ void FullCalculationRun(benchmark::State& state)
     SilentPlatform platform;
     App app(platform);
     app.mainWindow().FileNew();
+    const RunEntries entries = sixteenRows();
     Form1& f1 = app.form<Form1>();
-    f1.txt_c->setText(QStringLiteral("0.9"));
-    f1.txt_a->setText(QStringLiteral("1000"));
-    f1.txt_i->setText(QStringLiteral("50"));
-    for (int n = 1; n <= 5; ++n)
+    f1.txt_c->setText(QString::fromStdString(entries.conditions.txtC));
+    f1.txt_a->setText(QString::fromStdString(entries.conditions.txtA));
+    f1.txt_i->setText(QString::fromStdString(entries.conditions.txtI));
+    for (int n = 1; n <= 5; ++n) {
         f1.facilityCheck(n)->setValue(1);
-
-    for (const FacilityFamily& family : facilityFamilies()) {
-        FacilityDialog& d = family.load(app);
-        switch (family.selector) {
-        case 1:
-            setColumn(d, "chk1");
-            setColumn(d, "chk2");
-            fill(d, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12w", "0.8"}, {"txt12h", "1.2"},
-                     {"txt12n", "3"}, {"txt21w", "2"}, {"txt21h", "1"}, {"txt21n", "2"}, {"txt22w", "12"},
-                     {"txt22h", "1.5"}, {"txt22n", "1"}});
-            break;
-        case 2:
-            fill(d, {{"txt1w", "1"}, {"txt1l", "2"}, {"txt1h", "1"}, {"txt1n", "2"}, {"txt2w", "0.6"},
-                     {"txt2l", "3"}, {"txt2h", "0.8"}, {"txt2n", "4"}});
-            break;
-        case 3:
-            setColumn(d, "chk1");
-            setColumn(d, "chk2");
-            fill(d, {{"txt11d", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12d", "1.5"}, {"txt12h", "2"},
-                     {"txt12n", "1"}, {"txt21d", "0.8"}, {"txt21h", "1"}, {"txt21n", "3"}, {"txt22d", "1.5"},
-                     {"txt22h", "2"}, {"txt22n", "1"}});
-            break;
-        case 4:
-            setColumn(d, "chk1");
-            setColumn(d, "chk2");
-            fill(d, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11l", "10"}, {"txt12w", "0.4"}, {"txt12h", "0.6"},
-                     {"txt12l", "25"}, {"txt21w", "0.6"}, {"txt21h", "0.8"}, {"txt21l", "30"}, {"txt22w", "1"},
-                     {"txt22h", "1"}, {"txt22l", "12"}});
-            break;
-        case 5:
-            setColumn(d, "chk1");
-            setColumn(d, "chk2");
-            fill(d, {{"txt1h", "0.3"}, {"txt1s", "500"}, {"txt2h", "1"}, {"txt2s", "200"}});
-            break;
-        default:
-            break;
-        }
+        FacilityDialog& d = dialogOf(app, n);
+        for (CheckBox* column : d.findChildren<CheckBox*>())
+            column->setValue(1);
+        const BoxTexts& texts = entries.dialog(n).texts;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            d.boxes()[i]->setText(QString::fromStdString(texts[i]));
     }
 
     Form11& results = app.form<Form11>();

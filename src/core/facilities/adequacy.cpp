@@ -1,5 +1,7 @@
 #include "core/facilities/adequacy.h"
 
+#include "core/facilities/facility_families.h"
+
 #include <cmath>
 
 namespace akuenza {
@@ -13,7 +15,7 @@ double increasedQ1(double percent, double q1) { return ((percent + 100.0) * q1) 
 double totalInfiltration(const DesignCase& record)
 {
     double total = 0.0;
-    for (CaseField fc : kFacilityFcFields)
+    for (CaseField fc : facilityInfiltrationVolumes())
         total += record.*fc;
     return total;
 }

@@ -15,21 +15,11 @@ double increaseFactor(double percent);
 // Increased Q1' = ((p + 100) x Q1) / 100.
 double increasedQ1(double percent, double q1);
 
-// Sum of the sixteen facility infiltration volumes, added in their fixed order.
+// Sum of the sixteen facility infiltration volumes, added in the fixed order
+// of the facility families and their kinds.
 double totalInfiltration(const DesignCase& record);
 
 // The design is adequate exactly when the (increased) Q1 does not exceed ΣFc.
 bool isAdequate(double q1, double totalFc);
-
-// Soil table: list index of the soil list -> name and conductivity Ko (cm/sec).
-struct Soil {
-    const char* name;
-    double conductivityKo;
-};
-inline constexpr int kSoilCount = 7;
-inline constexpr Soil kSoils[kSoilCount] = {
-    {"粘土", 0.000003}, {"シルト", 0.00045}, {"微細砂", 0.0035}, {"細砂", 0.015},
-    {"中砂", 0.085},    {"粗砂", 0.35},     {"小砂利", 3},
-};
 
 } // namespace akuenza

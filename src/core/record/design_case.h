@@ -5,7 +5,6 @@
 // from them. Fields are declared in a fixed order (inputs, then
 // coefficients, then results) and are assigned and read directly.
 
-#include <array>
 #include <string>
 
 namespace akuenza {
@@ -160,16 +159,5 @@ struct DesignCase {
 };
 
 using CaseField = CaseNumber DesignCase::*;
-
-// The sixteen facility infiltration volumes in the order in which they make
-// up the total infiltration volume.
-inline constexpr std::array<CaseField, 16> kFacilityFcFields = {
-    &DesignCase::square11Fc,   &DesignCase::square12Fc,   &DesignCase::square21Fc,
-    &DesignCase::square22Fc,   &DesignCase::rect1Fc,      &DesignCase::rect2Fc,
-    &DesignCase::circular11Fc, &DesignCase::circular12Fc, &DesignCase::circular21Fc,
-    &DesignCase::circular22Fc, &DesignCase::ditch1Fc,     &DesignCase::ditch2Fc,
-    &DesignCase::pipe1Fc,      &DesignCase::pipe2Fc,      &DesignCase::pavementFc,
-    &DesignCase::pondFc,
-};
 
 } // namespace akuenza

@@ -1,15 +1,15 @@
 #include "forms/conditions/design_conditions_form.h"
 
-#include "forms/facilities/facility_families.h"
+#include "core/facilities/soil_table.h"
+#include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/status_texts.h"
 #include "forms/shell/twips.h"
 
 namespace akuenza {
 
 namespace {
-
-const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
               int height = 270)
@@ -150,8 +150,8 @@ void Form1::buildSoilFrame()
     lbl5 = label(frm5, "lbl5", "土質", 120, 480, 480);
     cbo1 = new ComboBox(frm5, "cbo1");
     placeTwips(cbo1, 600, 435, 1380, 330);
-    for (const char* soil : {"粘土", "シルト", "微細砂", "細砂", "中砂", "粗砂", "小砂利"})
-        cbo1->addItem(QString::fromUtf8(soil));
+    for (const Soil& soil : kSoils)
+        cbo1->addItem(QString::fromUtf8(soil.name));
     cbo1->setText(QString());
     cbo1->setAttribute(Qt::WA_InputMethodEnabled, true);
     chk_t = new CheckBox(frm5, "chk_t", QStringLiteral("直接入力"));
@@ -230,6 +230,42 @@ QPushButton* Form1::dimensionButton(int n) const
 {
     QPushButton* const buttons[] = {cmd1, cmd2, cmd3, cmd4, cmd5, cmd6};
     return n >= 1 && n <= 6 ? buttons[n - 1] : nullptr;
+}
+
+ConditionEntries Form1::entries() const
+{
+    ConditionEntries e;
+    e.optU1 = opt_u1->isChecked();
+    e.optU2 = opt_u2->isChecked();
+    e.txtU = txt_u->text().toStdString();
+    e.txtC = txt_c->text().toStdString();
+    e.txtA = txt_a->text().toStdString();
+    e.txtI = txt_i->text().toStdString();
+    e.opt7 = opt7->isChecked();
+    e.opt8 = opt8->isChecked();
+    e.txt1 = txt1->text().toStdString();
+    e.chkT = chk_t->value() == 1;
+    e.txtT = txt_t->text().toStdString();
+    e.txtTk = txt_tk->text().toStdString();
+    e.soilListIndex = cbo1->listIndex();
+    e.soilText = cbo1->text().toStdString();
+    e.txtCf = txt_cf->text().toStdString();
+    for (int n = 1; n <= kFamilyCount; ++n)
+        e.facility[static_cast<std::size_t>(n - 1)] = facilityCheck(n)->value() == 1;
+    return e;
+}
+
+QWidget* Form1::control(std::string_view name) const
+{
+    const std::pair<std::string_view, QWidget*> controls[] = {
+        {"opt_u1", opt_u1}, {"txt_u", txt_u}, {"txt_c", txt_c},   {"txt_a", txt_a}, {"txt_i", txt_i},
+        {"opt7", opt7},     {"txt1", txt1},   {"txt_t", txt_t},   {"txt_tk", txt_tk}, {"cbo1", cbo1},
+        {"txt_cf", txt_cf},
+    };
+    for (const auto& [controlName, widget] : controls)
+        if (controlName == name)
+            return widget;
+    return nullptr;
 }
 
 // ------------------------------------------------------------ reactions
@@ -353,7 +389,7 @@ void Form1::cmd_c1_Click()
 void Form1::cmd_c2_Click()
 {
     app().mainWindow().hideToolbar();
-    app().mainWindow().setPanelText(QStringLiteral("msg"), QStringLiteral("流出係数(Ｃ)は、各地域の基準等による事｡"));
+    app().mainWindow().setPanelText(QStringLiteral("msg"), kRunoffHint);
 }
 
 void Form1::cmd_i1_Click()
@@ -367,8 +403,7 @@ void Form1::cmd_i1_Click()
 void Form1::cmd_i2_Click()
 {
     app().mainWindow().hideToolbar();
-    app().mainWindow().setPanelText(
-        QStringLiteral("msg"), QStringLiteral("雨量強度式 及び 到達時間 （ｔ） の計算は、各地域の基準等による事｡"));
+    app().mainWindow().setPanelText(QStringLiteral("msg"), kRainfallHint);
 }
 
 void Form1::opt7_Click()
@@ -377,8 +412,7 @@ void Form1::opt7_Click()
     txt1->hide();
     lbl1->hide();
     Form11& results = app().form<Form11>();
-    for (int index : {3, 5, 6})
-        app().mainWindow().setToolbarButtonEnabled(index, false);
+    app().mainWindow().disableSaveAndPrintButtons();
     app().record.countermeasureRainwaterQ1 = 0.0;
     for (QLabel* l : {results.lbl16, results.lbl17, results.lbl3, results.lbl8, results.lbl9})
         l->setText(QString());
@@ -414,18 +448,15 @@ void Form1::chk_t_Click(bool checked)
 
 void Form1::facilityClicked(int n, bool checked)
 {
-    const FacilityFamily* family = facilityFamily(n);
     if (checked) {
         dimensionButton(n)->setEnabled(true);
         chk6->setValue(0);
     } else {
         dimensionButton(n)->setEnabled(false);
-        if (family)
-            family->unload(app());
+        unloadDialogOf(app(), n);
     }
-    if (family)
-        for (CaseField fc : family->fcFields)
-            app().record.*fc = 0.0;
+    for (CaseField fc : infiltrationVolumes(*facilityFamily(n)))
+        app().record.*fc = 0.0;
     voidFacilityResults();
 
     Form11& results = app().form<Form11>();
@@ -449,8 +480,7 @@ void Form1::chk6_Click(bool checked)
             facilityCheck(n)->setValue(0);
     } else {
         cmd6->setEnabled(false);
-        if (const FacilityFamily* well = facilityFamily(6))
-            well->unload(app());
+        unloadDialogOf(app(), kWellSelector);
     }
     voidFacilityResults();
 
@@ -498,8 +528,7 @@ void Form1::chk6_Click(bool checked)
 
 void Form1::dimensionClicked(int n)
 {
-    if (const FacilityFamily* family = facilityFamily(n))
-        showOnlyDialogOf(app(), *family);
+    showOnlyDialogOf(app(), n);
 }
 
 } // namespace akuenza

@@ -5,6 +5,7 @@
 // families to examine. The form computes nothing; its reactions decide which
 // controls are usable and which shown results an edit voids.
 
+#include "core/facilities/calculation_run.h"
 #include "forms/shell/application.h"
 #include "forms/shell/controls.h"
 
@@ -65,6 +66,11 @@ public:
     // chkN and cmdN by number 1 to 6.
     CheckBox* facilityCheck(int n) const;
     QPushButton* dimensionButton(int n) const;
+
+    // What the form holds, for the calculation run.
+    ConditionEntries entries() const;
+    // A control the calculation run sends the engineer to, by its designed name.
+    QWidget* control(std::string_view name) const;
 
 private:
     void buildQ1Frame();

@@ -5,59 +5,20 @@
 
 namespace akuenza {
 
-void storeResults(DesignCase& record, const ResultFields& fields, const KfCoefficients& k, double quantity)
+namespace {
+constexpr int kColumnWidth = 2640;
+constexpr int kRowStep = 360;
+constexpr int kBlockGap = 120;
+} // namespace
+
+FacilityDialog::FacilityDialog(App& app, int selector, const char* heading, int widthTwips, int heightTwips)
+    : Form(app), family_(*facilityFamily(selector))
 {
-    record.*fields.a = k.a;
-    record.*fields.b = k.b;
-    if (k.c && fields.c)
-        record.*fields.c = *k.c;
-    record.*fields.Kf = k.Kf;
-    const InfiltrationRates r =
-        infiltrationRates(record.*fields.Kf, record.soilConductivityKo, record.influenceCoefficientC, quantity);
-    record.*fields.Qf = r.Qf;
-    record.*fields.Q = r.Q;
-    record.*fields.Fc = r.Fc;
-}
+    setObjectName(QString::fromLatin1(family_.form));
+    setWindowTitle(QString::fromUtf8(family_.caption));
+    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 
-// ------------------------------------------------------------ FacilityDialog
-
-FacilityDialog::FacilityDialog(App& app) : Form(app) {}
-
-void FacilityDialog::remember(QWidget* control) { controls_.insert(control->objectName(), control); }
-
-TextBox* FacilityDialog::addBox(QWidget* parent, const char* name)
-{
-    auto* box = new TextBox(parent, name);
-    box->setNumberEntry();
-    connect(box, &TextBox::clicked, this, [this] { invalidateResults(); });
-    remember(box);
-    return box;
-}
-
-QLabel* FacilityDialog::addLabel(QWidget* parent, const char* name, const QString& caption)
-{
-    QLabel* label = makeLabel(parent, name, caption);
-    remember(label);
-    return label;
-}
-
-QFrame* FacilityDialog::addLine(QWidget* parent, const char* name, bool vertical)
-{
-    QFrame* line = makeLine(parent, name, vertical);
-    remember(line);
-    return line;
-}
-
-CheckBox* FacilityDialog::addCheck(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* check = new CheckBox(parent, name, caption);
-    remember(check);
-    return check;
-}
-
-QLabel* FacilityDialog::addTitle(const QString& caption)
-{
-    QLabel* title = addLabel(this, "lblTitle", caption);
+    QLabel* title = makeLabel(this, "lblTitle", QString::fromUtf8(heading));
     QFont f = title->font();
     f.setPointSize(11);
     f.setBold(true);
@@ -66,131 +27,186 @@ QLabel* FacilityDialog::addTitle(const QString& caption)
     p.setColor(QPalette::WindowText, QColor(0, 0, 160));
     title->setPalette(p);
     placeTwips(title, 120, 60, 5000, 300);
-    return title;
 }
 
-FacilityDialog::InputRow FacilityDialog::addInputRow(const QByteArray& stem, const BoxField& field, int left,
-                                                    int top)
+void FacilityDialog::Keisuu() { readBoxes(family_, app().record, texts()); }
+
+void FacilityDialog::Keisan() { computeKinds(family_, app().record, texts()); }
+
+BoxTexts FacilityDialog::texts() const
 {
-    InputRow row;
-    row.caption = addLabel(this, ("lbl" + stem + "1" + field.letter).constData(), QString::fromUtf8(field.caption));
-    placeTwips(row.caption, left, top, 900, 300);
-    row.box = addBox(this, ("txt" + stem + field.letter).constData());
-    placeTwips(row.box, left + 900, top - 15, 900, 300);
-    row.unit = addLabel(this, ("lbl" + stem + "2" + field.letter).constData(), QString::fromUtf8(field.unit));
-    placeTwips(row.unit, left + 1860, top, 420, 300);
-    return row;
+    BoxTexts out;
+    out.reserve(boxes_.size());
+    for (const TextBox* box : boxes_)
+        out.push_back(box->text().toStdString());
+    return out;
 }
 
-void FacilityDialog::invalidateResults() { app().form<Form11>().voidFacilityResults(); }
-
-void FacilityDialog::readBoxes(std::initializer_list<std::pair<const char*, CaseField>> boxes)
+TextBox* FacilityDialog::boxNamed(std::string_view name) const
 {
-    DesignCase& rec = app().record;
-    for (const auto& [name, field] : boxes)
-        rec.*field = numberIn(box(QString::fromLatin1(name))->text());
+    const std::size_t i = family_.boxIndex(name);
+    return i < boxes_.size() ? boxes_[i] : nullptr;
 }
 
-// ------------------------------------------------------ ColumnFacilityDialog
-
-namespace {
-const char* const kMarks[2] = {"①", "②"};
-constexpr int kColumnWidth = 2640;
-constexpr int kRowStep = 360;
-} // namespace
-
-QString ColumnFacilityDialog::boxName(int column, int type, char letter)
+void FacilityDialog::placeDrawing(QWidget* drawing, const char* name, int left, int top, int width, int height)
 {
-    return QStringLiteral("txt%1%2%3").arg(column).arg(type).arg(QLatin1Char(letter));
+    drawing->setObjectName(QString::fromLatin1(name));
+    placeTwips(drawing, left, top, width, height);
 }
 
-ColumnFacilityDialog::ColumnFacilityDialog(App& app, const ColumnDialogDesign& design)
-    : FacilityDialog(app), design_(design)
+void FacilityDialog::buildColumns(const Grid& grid, const std::vector<ColumnSlots>& columns)
 {
-    setFixedSize(twipsToPixels(design.widthTwips), twipsToPixels(design.heightTwips));
-    addTitle(QString::fromUtf8(design.title));
-
-    for (int column = 1; column <= 2; ++column) {
-        const int left = 120 + (column - 1) * kColumnWidth;
-        const int top = design.gridTopTwips;
-        const QByteArray chkName = "chk" + QByteArray::number(column);
-        CheckBox* check = addCheck(this, chkName.constData(), QString::fromUtf8(design.columnCaption[column - 1]));
-        placeTwips(check, left, top, kColumnWidth - 60, 300);
-        (column == 1 ? chk1 : chk2) = check;
-        connect(check, &QCheckBox::toggled, this, [this, column](bool on) { columnClicked(column, on); });
-
-        for (int type = 1; type <= 2; ++type) {
-            const int blockTop = top + 420 + (type - 1) * (3 * kRowStep + 120);
-            const QByteArray mark = "lbl" + QByteArray::number(column) + QByteArray::number(type);
-            placeTwips(addLabel(this, mark.constData(), QString::fromUtf8(kMarks[type - 1])), left, blockTop, 240,
-                       300);
-            for (int row = 0; row < 3; ++row) {
-                const BoxField& f = design.fields[row];
-                const int y = blockTop + row * kRowStep;
-                addInputRow(QByteArray::number(column) + QByteArray::number(type), f, left + 360, y);
+    std::size_t nextBox = 0; // the family's boxes are met in their order
+    std::vector<TextBox*> chain;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const ColumnSlots& spec = columns[c];
+        const int left = 120 + static_cast<int>(c) * kColumnWidth;
+        Column column;
+        if (spec.check.member) {
+            column.check = new CheckBox(this, spec.check.name, QString::fromUtf8(spec.checkCaption));
+            *spec.check.member = column.check;
+            placeTwips(column.check, left, grid.checkTop, kColumnWidth - 60, 300);
+        }
+        int top = grid.rowsTop;
+        for (const BlockSlots& block : spec.blocks) {
+            const int rowsLeft = left + (block.mark.member ? 360 : 240);
+            if (block.mark.member) {
+                QLabel* mark = makeLabel(this, block.mark.name, QString::fromUtf8(block.markCaption));
+                placeTwips(mark, left, top, 240, 300);
+                *block.mark.member = mark;
+                column.inputs.push_back(mark);
             }
-            // A bracket "[" to the left of the three rows.
-            const QByteArray lineStem = "Line" + QByteArray::number(column) + QByteArray::number(type);
-            const int bracketTop = blockTop - 30;
-            const int bracketHeight = 3 * kRowStep - 30;
-            placeTwips(addLine(this, (lineStem + "1").constData(), false), left + 255, bracketTop, 75, 15);
-            placeTwips(addLine(this, (lineStem + "2").constData(), true), left + 240, bracketTop, 30,
-                       bracketHeight);
-            placeTwips(addLine(this, (lineStem + "3").constData(), false), left + 255,
-                       bracketTop + bracketHeight - 15, 75, 15);
+            for (std::size_t r = 0; r < block.rows.size(); ++r) {
+                const FacilityBox& fb = family_.box(nextBox++);
+                const int y = top + static_cast<int>(r) * kRowStep;
+                QLabel* caption = makeLabel(this, fb.captionName, QString::fromUtf8(fb.caption));
+                placeTwips(caption, rowsLeft, y, 900, 300);
+                auto* box = new TextBox(this, fb.name);
+                box->setNumberEntry();
+                placeTwips(box, rowsLeft + 900, y - 15, 900, 300);
+                connect(box, &TextBox::clicked, this, [this] { invalidateResults(); });
+                QLabel* unit = makeLabel(this, fb.unitName, QString::fromUtf8(fb.unit));
+                placeTwips(unit, rowsLeft + 1860, y, 420, 300);
+                *block.rows[r].caption = caption;
+                *block.rows[r].box = box;
+                *block.rows[r].unit = unit;
+                column.inputs.insert(column.inputs.end(), {caption, box, unit});
+                column.boxes.push_back(box);
+                boxes_.push_back(box);
+            }
+            if (block.hasBracket) {
+                // A bracket "[" to the left of the rows.
+                const int bracketTop = top - 30;
+                const int bracketHeight = static_cast<int>(block.rows.size()) * kRowStep - 30;
+                const std::array<QRect, 3> parts = {
+                    QRect(left + 255, bracketTop, 75, 15),
+                    QRect(left + 240, bracketTop, 30, bracketHeight),
+                    QRect(left + 255, bracketTop + bracketHeight - 15, 75, 15),
+                };
+                for (std::size_t i = 0; i < 3; ++i) {
+                    QFrame* line = makeLine(this, block.bracket[i].name, i == 1);
+                    placeTwips(line, parts[i].x(), parts[i].y(), parts[i].width(), parts[i].height());
+                    if (block.bracket[i].member)
+                        *block.bracket[i].member = line;
+                    column.lines.push_back(line);
+                }
+            }
+            top += static_cast<int>(block.rows.size()) * kRowStep + kBlockGap;
         }
-        for (QWidget* w : columnInputs(column))
-            w->setEnabled(false);
-        for (QFrame* line : columnLines(column))
-            line->hide();
 
-        // Enter moves down the column: ① then ②; the last box has no Enter handling.
-        std::vector<TextBox*> chain;
-        for (int type = 1; type <= 2; ++type)
-            for (const BoxField& f : design.fields)
-                chain.push_back(box(boxName(column, type, f.letter)));
-        for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-            chain[i]->chainEnter({chain[i + 1]}, TextBox::EnterKey::PassOn);
-    }
-}
-
-std::vector<QWidget*> ColumnFacilityDialog::columnInputs(int column) const
-{
-    std::vector<QWidget*> out;
-    for (int type = 1; type <= 2; ++type) {
-        out.push_back(control(QStringLiteral("lbl%1%2").arg(column).arg(type)));
-        for (const BoxField& f : design_.fields) {
-            const QString stem = QStringLiteral("%1%2").arg(column).arg(type);
-            out.push_back(control(QStringLiteral("lbl") + stem + QStringLiteral("1") + QLatin1Char(f.letter)));
-            out.push_back(box(boxName(column, type, f.letter)));
-            out.push_back(control(QStringLiteral("lbl") + stem + QStringLiteral("2") + QLatin1Char(f.letter)));
+        if (column.check) {
+            for (QWidget* w : column.inputs)
+                w->setEnabled(false);
+            for (QFrame* line : column.lines)
+                line->hide();
         }
+        if (spec.hidden) {
+            for (QWidget* w : column.inputs)
+                w->hide();
+            for (QFrame* line : column.lines)
+                line->hide();
+        }
+
+        // Enter moves down the column; the last box has no Enter handling.
+        if (!grid.enterAcrossColumns)
+            chain.clear();
+        chain.insert(chain.end(), column.boxes.begin(), column.boxes.end());
+        if (!grid.enterAcrossColumns || c + 1 == columns.size())
+            for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+                chain[i]->chainEnter({chain[i + 1]}, TextBox::EnterKey::PassOn);
+        columns_.push_back(column);
     }
-    return out;
+    Q_ASSERT(nextBox == family_.boxes.size());
+
+    for (const Column& column : columns_)
+        if (column.check)
+            connect(column.check, &QCheckBox::toggled, this,
+                    [this, column, focus = grid.checkFocusesFirstBox](bool on) {
+                        columnClicked(column, on, focus);
+                    });
 }
 
-std::vector<QFrame*> ColumnFacilityDialog::columnLines(int column) const
+// Ticking a column opens its boxes; clearing it empties them first, so the
+// next run leaves its kinds out.
+void FacilityDialog::columnClicked(const Column& column, bool checked, bool focusFirstBox)
 {
-    std::vector<QFrame*> out;
-    for (int type = 1; type <= 2; ++type)
-        for (int part = 1; part <= 3; ++part)
-            out.push_back(qobject_cast<QFrame*>(control(QStringLiteral("Line%1%2%3").arg(column).arg(type).arg(part))));
-    return out;
-}
-
-void ColumnFacilityDialog::columnClicked(int column, bool checked)
-{
-    for (QWidget* w : columnInputs(column)) {
+    for (QWidget* w : column.inputs) {
         if (!checked)
             if (auto* b = qobject_cast<TextBox*>(w))
                 b->setText(QString());
         w->setEnabled(checked);
     }
-    for (QFrame* line : columnLines(column))
+    for (QFrame* line : column.lines)
         line->setVisible(checked);
-    if (checked)
-        focusAndSelect(box(boxName(column, 1, design_.fields[0].letter)));
+    if (checked && focusFirstBox && !column.boxes.empty())
+        focusAndSelect(column.boxes.front());
     invalidateResults();
+}
+
+// An edit voids the shown results: the total for the facilities, the
+// effective depth for the well.
+void FacilityDialog::invalidateResults()
+{
+    Form11& results = app().form<Form11>();
+    if (family_.well)
+        results.voidWellResult();
+    else
+        results.voidFacilityResults();
+}
+
+// ------------------------------------------------------------ TwoColumnDialog
+
+TwoColumnDialog::TwoColumnDialog(App& app, int selector, const char* heading, int widthTwips, int heightTwips)
+    : FacilityDialog(app, selector, heading, widthTwips, heightTwips)
+{
+}
+
+void TwoColumnDialog::buildTwoColumns(int checkTop, const char* caption1, const char* caption2,
+                                      const std::array<RowSlots, 12>& rows)
+{
+    auto type = [&rows](std::size_t first) {
+        return std::vector<RowSlots>(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                                     rows.begin() + static_cast<std::ptrdiff_t>(first + 3));
+    };
+    auto block = [](Slot<QLabel> mark, const char* caption, const std::vector<RowSlots>& rows,
+                    std::array<Slot<QFrame>, 3> bracket) { return BlockSlots{mark, caption, rows, bracket, true}; };
+    buildColumns({checkTop, checkTop + 420, false, true},
+                 {
+                     {{&chk1, "chk1"},
+                      caption1,
+                      {block({&lbl11, "lbl11"}, "①", type(0),
+                             {{{&Line111, "Line111"}, {&Line112, "Line112"}, {&Line113, "Line113"}}}),
+                       block({&lbl12, "lbl12"}, "②", type(3),
+                             {{{&Line121, "Line121"}, {&Line122, "Line122"}, {&Line123, "Line123"}}})},
+                      false},
+                     {{&chk2, "chk2"},
+                      caption2,
+                      {block({&lbl21, "lbl21"}, "①", type(6),
+                             {{{&Line211, "Line211"}, {&Line212, "Line212"}, {&Line213, "Line213"}}}),
+                       block({&lbl22, "lbl22"}, "②", type(9),
+                             {{{&Line221, "Line221"}, {&Line222, "Line222"}, {&Line223, "Line223"}}})},
+                      false},
+                 });
 }
 
 } // namespace akuenza

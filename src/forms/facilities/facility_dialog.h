@@ -1,122 +1,116 @@
 #pragma once
-// Common ground of the facility dimension dialogs: text boxes that select
-// their text and void the displayed results on a click, the input step
-// Keisuu (boxes into the record) and the computing step Keisan, and the
-// key boxes (width, diameter or height) whose emptiness leaves a facility
-// kind out of the calculation.
+// Common ground of the facility dimension dialogs. Each dialog is one
+// facility family of the core's tables: its input boxes are built from the
+// family's boxes (designed names, captions, units) in their order, so the
+// input step Keisuu and the computing step Keisan are the core's, and the
+// calculation run, the project file and the sheet see the same boxes. The
+// dialog classes declare their controls as typed members under the designed
+// names and hand the builder where to put each one.
 
-#include "core/facilities/infiltration_formulas.h"
-#include "core/record/design_case.h"
+#include "core/facilities/facility_families.h"
 #include "forms/shell/application.h"
 #include "forms/shell/controls.h"
 
-#include <QHash>
+#include <array>
+#include <string_view>
 #include <vector>
 
 namespace akuenza {
 
-class Schematic;
-
-// A box that decides whether one facility kind is computed, with the
-// infiltration volume the calculation run clears when the box is empty.
-struct KeyBox {
-    TextBox* box;
-    CaseField fc; // nullptr where the kind has no infiltration volume
-};
-
-// Where one facility kind keeps its coefficients and results.
-struct ResultFields {
-    CaseField a, b, c, Kf, Qf, Q, Fc; // c is nullptr where the kind has none
-};
-
-// Stores a kind's coefficients, then its rates Qf, Q and its volume Fc for a
-// quantity of pieces, metres or square metres.
-void storeResults(DesignCase& record, const ResultFields& fields, const KfCoefficients& k, double quantity);
-
-// One row of input: a field letter with its left caption and right unit.
-struct BoxField {
-    char letter;         // field letter of the names: w, h, n, d, l, s
-    const char* caption; // left caption
-    const char* unit;    // right unit
-};
-
 class FacilityDialog : public Form {
     Q_OBJECT
 public:
-    explicit FacilityDialog(App& app);
+    // A dialog of its family's form name and window title (the family's
+    // caption on the design conditions form), with its heading label and
+    // its size in twips.
+    FacilityDialog(App& app, int selector, const char* heading, int widthTwips, int heightTwips);
+
+    const FacilityFamily& family() const { return family_; }
 
     // Reads the dialog's boxes into the record.
-    virtual void Keisuu() = 0;
+    void Keisuu();
     // Computes every kind whose key box holds text.
-    virtual void Keisan() = 0;
-    virtual std::vector<KeyBox> keyBoxes() const = 0;
+    void Keisan();
 
-    // Every control by its designed name.
-    QWidget* control(const QString& name) const { return controls_.value(name); }
-    TextBox* box(const QString& name) const { return qobject_cast<TextBox*>(control(name)); }
+    // The boxes' texts in the order of the family's boxes.
+    BoxTexts texts() const;
+    // The boxes in the order of the family's boxes.
+    const std::vector<TextBox*>& boxes() const { return boxes_; }
+    // A box by its designed name; nullptr for a name the family does not have.
+    TextBox* boxNamed(std::string_view name) const;
 
 protected:
-    // A text box of the dialog with the event family: a click selects the
-    // whole text and voids the results.
-    TextBox* addBox(QWidget* parent, const char* name);
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& caption);
-    QFrame* addLine(QWidget* parent, const char* name, bool vertical);
-    CheckBox* addCheck(QWidget* parent, const char* name, const QString& caption);
-    QLabel* addTitle(const QString& caption);
-    // One input row: the caption lbl<stem>1<letter> from `left`, the box
-    // txt<stem><letter> and the unit lbl<stem>2<letter> to its right.
-    struct InputRow {
-        QLabel* caption;
-        TextBox* box;
-        QLabel* unit;
+    // Where the builder puts the controls it makes: the addresses of the
+    // dialog's own members. Names of the boxes and of their caption and unit
+    // labels come from the family's table; the others are given here.
+    template <class W>
+    struct Slot {
+        W** member = nullptr;
+        const char* name = nullptr;
     };
-    InputRow addInputRow(const QByteArray& stem, const BoxField& field, int left, int top);
-    void remember(QWidget* control);
+    struct RowSlots {
+        QLabel** caption;
+        TextBox** box;
+        QLabel** unit;
+    };
+    // One basin or facility type: a mark ①/②, its rows, a bracket of three lines.
+    struct BlockSlots {
+        Slot<QLabel> mark; // no member: the block has no mark
+        const char* markCaption = nullptr;
+        std::vector<RowSlots> rows;
+        std::array<Slot<QFrame>, 3> bracket; // no member: an unnamed bracket, or none
+        bool hasBracket = false;
+    };
+    struct ColumnSlots {
+        Slot<CheckBox> check; // no member: the column is always in use
+        const char* checkCaption = nullptr;
+        std::vector<BlockSlots> blocks;
+        bool hidden = false;
+    };
+    struct Grid {
+        int checkTop = 0;  // twips, where the column check boxes stand
+        int rowsTop = 0;   // twips, the first row of the first block
+        bool enterAcrossColumns = false;   // Enter runs on from one column into the next
+        bool checkFocusesFirstBox = false; // ticking a column puts the focus in its first box
+    };
 
-    // Voids the results shown for the facilities (the well overrides this).
-    virtual void invalidateResults();
-
-    // Reads each named box into its field.
-    void readBoxes(std::initializer_list<std::pair<const char*, CaseField>> boxes);
-    bool filled(const char* name) const { return !box(QString::fromLatin1(name))->text().isEmpty(); }
+    // Builds the columns side by side, their blocks one under the other.
+    void buildColumns(const Grid& grid, const std::vector<ColumnSlots>& columns);
+    // Places a drawing of the facility, which has no behaviour.
+    void placeDrawing(QWidget* drawing, const char* name, int left, int top, int width, int height);
 
 private:
-    QHash<QString, QWidget*> controls_;
+    struct Column {
+        CheckBox* check = nullptr;
+        std::vector<QWidget*> inputs; // marks, captions, boxes, units
+        std::vector<TextBox*> boxes;
+        std::vector<QFrame*> lines;
+    };
+    void columnClicked(const Column& column, bool checked, bool focusFirstBox);
+    void invalidateResults();
+
+    const FacilityFamily& family_;
+    std::vector<TextBox*> boxes_;
+    std::vector<Column> columns_;
 };
 
-// The layout shared by the dialogs with two columns chosen by check boxes
-// (square and circular basins, side ditch and pipe): each column holds
-// types ① and ②, each type three boxes with caption and unit labels and a
-// bracket of three lines.
-
-struct ColumnDialogDesign {
-    const char* title;
-    const char* columnCaption[2];
-    BoxField fields[3];
-    int widthTwips;
-    int heightTwips;
-    int gridTopTwips; // where the column check boxes stand
-};
-
-class ColumnFacilityDialog : public FacilityDialog {
+// The dialogs with two columns chosen by check boxes, each with types ① and
+// ② of three boxes and a bracket: square and circular basins, ditch and pipe.
+class TwoColumnDialog : public FacilityDialog {
     Q_OBJECT
 public:
-    ColumnFacilityDialog(App& app, const ColumnDialogDesign& design);
+    TwoColumnDialog(App& app, int selector, const char* heading, int widthTwips, int heightTwips);
 
-    CheckBox* chk1 = nullptr;
-    CheckBox* chk2 = nullptr;
-
-    // Name of a box: txt + column + type + field letter.
-    static QString boxName(int column, int type, char letter);
+    CheckBox *chk1, *chk2;
+    QLabel *lbl11, *lbl12, *lbl21, *lbl22;
+    QFrame *Line111, *Line112, *Line113, *Line121, *Line122, *Line123;
+    QFrame *Line211, *Line212, *Line213, *Line221, *Line222, *Line223;
 
 protected:
-    // Boxes, marks, labels and lines of one column.
-    std::vector<QWidget*> columnInputs(int column) const;
-    std::vector<QFrame*> columnLines(int column) const;
-    void columnClicked(int column, bool checked);
-
-private:
-    const ColumnDialogDesign& design_;
+    // The rows of column 1 type ①, column 1 type ②, column 2 type ①,
+    // column 2 type ②, three each, top to bottom.
+    void buildTwoColumns(int checkTop, const char* caption1, const char* caption2,
+                         const std::array<RowSlots, 12>& rows);
 };
 
 } // namespace akuenza

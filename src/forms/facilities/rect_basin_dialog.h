@@ -1,17 +1,7 @@
 #pragma once
 // Dimension dialog of the infiltration basin with a rectangular crushed-stone
-// layer. It has one infiltration surface, sides and bottom, and two basin
-// types ① and ② side by side, each given by width W, length L, height H and
-// number N. All eight boxes are usable from the start; there is no column
-// to choose.
-//
-// Controls besides the boxes, by name:
-//   lblTitle   "浸透桝　長方形砕石層"     lblSurface "浸透面　側面及び底面"
-//   lbl1, lbl2 the marks "①" and "②" of the two types
-//   lbl<t>1<f> the caption left of box txt<t><f>, lbl<t>2<f> its unit
-//              (t = type 1 or 2, f = w, l, h, n), e.g. lbl11w "巾  Ｗ＝", lbl12w "ｍ"
-//   Line<t>1, Line<t>2, Line<t>3  the bracket beside the boxes of type t
-//   schematic  the plan and section of the basin
+// layer: one infiltration surface (sides and bottom) and basin types ① and
+// ② side by side, each with width W, length L, height H and number N.
 
 #include "forms/facilities/facility_dialog.h"
 
@@ -22,12 +12,12 @@ class Form5 : public FacilityDialog {
 public:
     explicit Form5(App& app);
 
-    void Keisuu() override;
-    void Keisan() override;
-    std::vector<KeyBox> keyBoxes() const override;
-
-    TextBox *txt1w, *txt1l, *txt1h, *txt1n;
-    TextBox *txt2w, *txt2l, *txt2h, *txt2n;
+    QLabel *lbl1, *lbl2; // marks ① and ②
+    TextBox *txt1w, *txt1l, *txt1h, *txt1n, *txt2w, *txt2l, *txt2h, *txt2n;
+    // Caption (…1…) and unit (…2…) labels beside each box.
+    QLabel *lbl11w, *lbl12w, *lbl11l, *lbl12l, *lbl11h, *lbl12h, *lbl11n, *lbl12n;
+    QLabel *lbl21w, *lbl22w, *lbl21l, *lbl22l, *lbl21h, *lbl22h, *lbl21n, *lbl22n;
+    QLabel* lblSurface; // "浸透面　側面及び底面"
 };
 
 } // namespace akuenza

@@ -1,8 +1,9 @@
 #pragma once
 // The results form: the button "計　算" runs the calculation of the open
-// design case (copy the design conditions, check them, compute Q1 and every
-// selected facility, total ΣFc) and shows Q1 against ΣFc with the verdict.
+// design case in the core and shows Q1 against ΣFc with the verdict, or the
+// message of the first failed check.
 
+#include "core/facilities/calculation_run.h"
 #include "forms/shell/application.h"
 #include "forms/shell/controls.h"
 
@@ -28,6 +29,9 @@ public:
     // Computes Q1, runs the facilities, totals ΣFc and fills the display.
     void Zairyou_2();
 
+    // What the design conditions form and the facility dialogs hold, gathered once.
+    RunEntries runEntries();
+
     void Form_Activate() override;
     void Form_Unload() override;
 
@@ -42,13 +46,11 @@ public:
     static QColor shortfallColour() { return {255, 0, 255}; }
 
 private:
-    // An input error: its message, the focus on the control at fault, and the run ends.
-    bool refuse(const char* message, QWidget* focus);
-    bool checkDesignConditions();
-    bool checkWell();
-    void showComparison(double q1);
-    bool reportNonFinite();
-    void disableSaveAndPrint();
+    void showFailure(const FailedCheck& failed);
+    void showComparison(const Comparison& comparison);
+    // Lays the results row out so that no shown number is ever cut off.
+    void fitResultsRow();
+    void fitWellRow();
     void setMsg(const QString& text);
 };
 

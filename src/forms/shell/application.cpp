@@ -65,7 +65,7 @@ void App::showError(const QString& text)
     ask({text, QStringLiteral("エラーメッセージ"), MessageButtons::Ok, MessageIcon::Exclamation, Answer::Ok});
 }
 
-Form* App::find(std::type_index type) const
+Form* App::loadedForm(std::type_index type) const
 {
     const auto it = forms_.find(type);
     if (it == forms_.end() || !it->second)
@@ -86,7 +86,7 @@ Form* App::adopt(std::type_index type, Form* form)
     return form;
 }
 
-void App::placeAndShow(Form* form, int leftTwips, int topTwips)
+void App::place(Form* form, int leftTwips, int topTwips)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
     sub->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
@@ -97,7 +97,7 @@ void App::placeAndShow(Form* form, int leftTwips, int topTwips)
 
 void App::hideForm(std::type_index type)
 {
-    Form* form = find(type);
+    Form* form = loadedForm(type);
     if (!form)
         return;
     form->parentWidget()->hide();
@@ -105,7 +105,7 @@ void App::hideForm(std::type_index type)
 
 void App::unloadForm(std::type_index type)
 {
-    Form* form = find(type);
+    Form* form = loadedForm(type);
     if (!form)
         return;
     form->Form_Unload();

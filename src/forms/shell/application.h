@@ -98,15 +98,17 @@ public:
 
     void unloadForm(std::type_index type);
     void hideForm(std::type_index type);
+    // The loaded form of a type, or nullptr.
+    Form* loadedForm(std::type_index type) const;
+    // Places a form at a position in twips in the work area, shows and activates it.
+    void place(Form* form, int leftTwips, int topTwips);
 
     // Ends the program at once, without questions.
     void endProgram();
     bool programEnded() const { return ended_; }
 
 private:
-    Form* find(std::type_index type) const;
     Form* adopt(std::type_index type, Form* form);
-    void placeAndShow(Form* form, int leftTwips, int topTwips);
 
     Platform& platform_;
     std::unique_ptr<MDIFofm> mainWindow_;
@@ -118,7 +120,7 @@ private:
 template <class F>
 F& App::form()
 {
-    if (Form* existing = find(typeid(F)))
+    if (Form* existing = loadedForm(typeid(F)))
         return static_cast<F&>(*existing);
     return static_cast<F&>(*adopt(typeid(F), new F(*this)));
 }
@@ -126,14 +128,14 @@ F& App::form()
 template <class F>
 F* App::loaded() const
 {
-    return static_cast<F*>(find(typeid(F)));
+    return static_cast<F*>(loadedForm(typeid(F)));
 }
 
 template <class F>
 F& App::showAt(int leftTwips, int topTwips)
 {
     F& f = form<F>();
-    placeAndShow(&f, leftTwips, topTwips);
+    place(&f, leftTwips, topTwips);
     return f;
 }
 

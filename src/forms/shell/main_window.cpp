@@ -1,5 +1,6 @@
 #include "forms/shell/main_window.h"
 
+#include "core/facilities/facility_families.h"
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/facilities/results_form.h"
 #include "forms/facilities/circular_basin_dialog.h"
@@ -10,6 +11,7 @@
 #include "forms/facilities/square_basin_dialog.h"
 #include "forms/shell/application.h"
 #include "forms/shell/reference_window.h"
+#include "forms/shell/status_texts.h"
 #include "forms/shell/toolbar_icons.h"
 #include "forms/shell/version_window.h"
 #include "forms/shell/window_places.h"
@@ -25,9 +27,6 @@ namespace akuenza {
 
 namespace {
 const QString kProgramTitle = QStringLiteral("アクエンザ");
-const QString kStartPrompt =
-    QStringLiteral("メニューバーのファイル又はツールバーより、新規作成又は開くを選択してください。");
-const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
 } // namespace
 
 MDIFofm::MDIFofm(App& app) : app_(app)
@@ -55,7 +54,7 @@ MDIFofm::MDIFofm(App& app) : app_(app)
 
     // Start-up: only New and Open are usable until a case is open.
     setPanelText(QStringLiteral("msg"), kStartPrompt);
-    disableSaveAndPrint(true);
+    disableSaveAndPrintCommands(true);
 }
 
 void MDIFofm::buildMenus()
@@ -169,7 +168,20 @@ void MDIFofm::showBars()
 
 void MDIFofm::hideToolbar() { Toolbar1->hide(); }
 
-void MDIFofm::disableSaveAndPrint(bool includingWrite)
+void MDIFofm::disableSaveAndPrintButtons()
+{
+    for (int index : {3, 5, 6})
+        setToolbarButtonEnabled(index, false);
+}
+
+void MDIFofm::enableSaveAndPrintButtons()
+{
+    setToolbarButtonEnabled(3, !fileName_.isEmpty());
+    setToolbarButtonEnabled(5, true);
+    setToolbarButtonEnabled(6, true);
+}
+
+void MDIFofm::disableSaveAndPrintCommands(bool includingWrite)
 {
     Men_FSav->setEnabled(false);
     Men_FOvw->setEnabled(false);
@@ -177,8 +189,7 @@ void MDIFofm::disableSaveAndPrint(bool includingWrite)
     Men_FPrn->setEnabled(false);
     if (includingWrite)
         Men_FEWri->setEnabled(false);
-    for (int index : {3, 5, 6})
-        setToolbarButtonEnabled(index, false);
+    disableSaveAndPrintButtons();
 }
 
 void MDIFofm::Men_F_Click()
@@ -188,16 +199,13 @@ void MDIFofm::Men_F_Click()
     const bool results = well ? rec.wellEffectiveDepthH != 0.0
                               : rec.countermeasureRainwaterQ1 != 0.0 && rec.totalInfiltrationFc != 0.0;
     if (!results) {
-        disableSaveAndPrint(true);
+        disableSaveAndPrintCommands(true);
         return;
     }
     for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FEWri})
         item->setEnabled(true);
-    setToolbarButtonEnabled(5, true);
-    setToolbarButtonEnabled(6, true);
-    const bool hasFile = !fileName_.isEmpty();
-    Men_FOvw->setEnabled(hasFile);
-    setToolbarButtonEnabled(3, hasFile);
+    Men_FOvw->setEnabled(!fileName_.isEmpty());
+    enableSaveAndPrintButtons();
 }
 
 void MDIFofm::Tojiru()
@@ -244,16 +252,11 @@ void MDIFofm::FileNew()
     f1.txt_c->setFocus();
     fileName_.clear();
 
-    Men_FSav->setEnabled(false);
-    Men_FOvw->setEnabled(false);
-    Men_FImg->setEnabled(false);
-    Men_FPrn->setEnabled(false);
-    for (int index : {3, 5, 6})
-        setToolbarButtonEnabled(index, false);
+    disableSaveAndPrintCommands(false);
     setPanelText(QStringLiteral("msg"), kConditionsHint);
     showBars();
 
-    for (CaseField fc : kFacilityFcFields)
+    for (CaseField fc : facilityInfiltrationVolumes())
         app_.record.*fc = 0.0;
 }
 
@@ -267,7 +270,7 @@ void MDIFofm::FileClose()
     Tojiru();
     setPanelText(QStringLiteral("msg"), QString());
     app_.unload<Form1>();
-    disableSaveAndPrint(true);
+    disableSaveAndPrintCommands(true);
 }
 
 void MDIFofm::FileExit()

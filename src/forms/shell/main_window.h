@@ -48,6 +48,11 @@ public:
     QToolBar* Toolbar1 = nullptr;
     QAction* toolbarButton(int index) const;
     void setToolbarButtonEnabled(int index, bool enabled);
+    // Results are void: toolbar buttons 3 (overwrite save), 5 (print image)
+    // and 6 (print) are disabled.
+    void disableSaveAndPrintButtons();
+    // Results exist: buttons 5 and 6 are enabled, and 3 when the case has a project file.
+    void enableSaveAndPrintButtons();
     void Toolbar1_ButtonClick(int index);
 
     // ---- Status bar with its one keyed panel "msg" ----
@@ -79,7 +84,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    void disableSaveAndPrint(bool includingWrite);
+    // The save and print menu items (and 書き込み when asked) with buttons 3, 5, 6.
+    void disableSaveAndPrintCommands(bool includingWrite);
     void showVersion();
     void showReference();
 

@@ -1,5 +1,7 @@
 #include "forms/shell/reference_window.h"
 
+#include "core/facilities/soil_table.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -22,18 +24,16 @@ namespace {
 
 using Rows = QList<QStringList>;
 
-// Soil name, grain size (mm), saturated permeability k (cm/sec).
+// Soil name, grain size (mm), saturated permeability k (cm/sec), from the soil table.
 const Rows& soilColumns()
 {
-    static const Rows columns{
-        {QStringLiteral("粘土"), QStringLiteral("0～0.01"), QStringLiteral("3X10^-6")},
-        {QStringLiteral("シルト"), QStringLiteral("0.01～0.05"), QStringLiteral("4.5X10^-4")},
-        {QStringLiteral("微細砂"), QStringLiteral("0.05～0.10"), QStringLiteral("3.5X10^-3")},
-        {QStringLiteral("細砂"), QStringLiteral("0.10～0.25"), QStringLiteral("0.015")},
-        {QStringLiteral("中砂"), QStringLiteral("0.25～0.50"), QStringLiteral("0.085")},
-        {QStringLiteral("粗砂"), QStringLiteral("0.50～1.0"), QStringLiteral("0.35")},
-        {QStringLiteral("小砂利"), QStringLiteral("1.0～5.0"), QStringLiteral("3.0")},
-    };
+    static const Rows columns = [] {
+        Rows rows;
+        for (const Soil& soil : kSoils)
+            rows.push_back({QString::fromUtf8(soil.name), QString::fromUtf8(soil.grainSize),
+                            QString::fromUtf8(soil.conductivityText)});
+        return rows;
+    }();
     return columns;
 }
 

@@ -1,5 +1,8 @@
 #include "core/facilities/adequacy.h"
 
+#include "core/facilities/facility_families.h"
+#include "core/facilities/soil_table.h"
+
 #include "core/record/digit_format.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +26,16 @@ TEST(Adequacy, IncreaseFactorAndIncreasedVolume)
 
 TEST(Adequacy, TotalAddsTheSixteenVolumesInOrder)
 {
+    using D = DesignCase;
+    const std::vector<CaseField> designedOrder = {
+        &D::square11Fc,   &D::square12Fc,   &D::square21Fc,   &D::square22Fc, &D::rect1Fc,  &D::rect2Fc,
+        &D::circular11Fc, &D::circular12Fc, &D::circular21Fc, &D::circular22Fc, &D::ditch1Fc, &D::ditch2Fc,
+        &D::pipe1Fc,      &D::pipe2Fc,      &D::pavementFc,   &D::pondFc};
+    EXPECT_EQ(facilityInfiltrationVolumes(), designedOrder);
     DesignCase rec;
     double expected = 0;
     int i = 1;
-    for (CaseField f : kFacilityFcFields) {
+    for (CaseField f : designedOrder) {
         rec.*f = i * 1.5;
         expected += i * 1.5;
         ++i;

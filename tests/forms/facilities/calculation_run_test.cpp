@@ -268,7 +268,8 @@ TEST_F(CalculationRun, ActivationShowsTheResultsRowOutsideWellMode)
 
 #include "core/facilities/adequacy.h"
 #include "core/record/digit_format.h"
-#include "forms/facilities/facility_families.h"
+#include "core/facilities/facility_families.h"
+#include "forms/facilities/family_dialogs.h"
 #include "core/facilities/infiltration_formulas.h"
 
 namespace akuenza::test {
@@ -280,14 +281,14 @@ TEST_F(CalculationRun, AllSixteenRowsAddUpInTheirOrder)
     enterConditions();
     for (int n = 2; n <= 5; ++n)
         click(f1().facilityCheck(n));
-    auto dialog = [&](int n) -> FacilityDialog& { return facilityFamily(n)->load(app()); };
+    auto dialog = [&](int n) -> FacilityDialog& { return dialogOf(app(), n); };
     auto fill = [&](int n, std::initializer_list<std::pair<const char*, const char*>> entries) {
         FacilityDialog& d = dialog(n);
         for (const char* column : {"chk1", "chk2"})
-            if (auto* check = qobject_cast<CheckBox*>(d.control(QString::fromLatin1(column))))
+            if (auto* check = d.findChild<CheckBox*>(QString::fromLatin1(column)))
                 check->setValue(1);
         for (const auto& [name, text] : entries)
-            d.box(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+            d.boxNamed(name)->setText(QString::fromLatin1(text));
     };
     fill(1, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12w", "3"}, {"txt12h", "1.2"}, {"txt12n", "3"},
              {"txt21w", "0.7"}, {"txt21h", "1"}, {"txt21n", "2"}, {"txt22w", "12"}, {"txt22h", "1.5"}, {"txt22n", "1"}});
@@ -316,22 +317,22 @@ TEST_F(CalculationRun, AllSixteenRowsAddUpInTheirOrder)
     for (int i = 1; i < 16; ++i)
         expected += rows[i];
     for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(double(record().*kFacilityFcFields[static_cast<std::size_t>(i)]), rows[i]) << i;
+        EXPECT_EQ(double(record().*facilityInfiltrationVolumes()[static_cast<std::size_t>(i)]), rows[i]) << i;
     EXPECT_EQ(double(record().totalInfiltrationFc), expected);
     EXPECT_EQ(f11().lbl6->text(), QString::fromStdString(formatDigits(expected, "0.000")));
     EXPECT_EQ(f11().lbl9->text(), isAdequate(45.0, expected) ? QStringLiteral("∴ O.K") : QStringLiteral("∴ NG"));
     for (int n = 1; n <= 5; ++n)
-        EXPECT_NE(facilityFamily(n)->loaded(app()), nullptr) << n; // filled dialogs stay loaded
+        EXPECT_NE(loadedDialogOf(app(), n), nullptr) << n; // filled dialogs stay loaded
 }
 
 TEST_F(CalculationRun, CloseDiscardsEveryFacilityDialog)
 {
     for (int n = 1; n <= 6; ++n)
-        facilityFamily(n)->load(app());
+        dialogOf(app(), n);
     platform_->queueAnswer(Answer::Ok);
     mainWindow().Men_FCls->trigger();
     for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(facilityFamily(n)->loaded(app()), nullptr) << n;
+        EXPECT_EQ(loadedDialogOf(app(), n), nullptr) << n;
 }
 
 } // namespace akuenza::test

@@ -16,7 +16,7 @@ protected:
         click(f1().cmd3);
     }
     Form6& f6() { return app().form<Form6>(); }
-    QString caption(const char* name) { return qobject_cast<QLabel*>(f6().control(QString::fromLatin1(name)))->text(); }
+    QString caption(const char* name) { return qobject_cast<QLabel*>(f6().findChild<QWidget*>(QString::fromLatin1(name)))->text(); }
 };
 
 TEST_F(CircularBasinDialog, AColumnOpensOnItsDiameterAndEmptiesWhenClosed)

@@ -17,7 +17,7 @@ protected:
         click(f1().cmd4);
     }
     Form14& f14() { return app().form<Form14>(); }
-    QString caption(const char* name) { return qobject_cast<QLabel*>(f14().control(QString::fromLatin1(name)))->text(); }
+    QString caption(const char* name) { return qobject_cast<QLabel*>(f14().findChild<QWidget*>(QString::fromLatin1(name)))->text(); }
 };
 
 TEST_F(DitchPipeDialog, ShowsBothFacilitiesAndEnterRunsWidthHeightLength)

@@ -17,7 +17,7 @@ protected:
         click(f1().cmd6);
     }
     Form18& f18() { return app().form<Form18>(); }
-    QWidget* control(const char* name) { return f18().control(QString::fromLatin1(name)); }
+    QWidget* control(const char* name) { return f18().findChild<QWidget*>(QString::fromLatin1(name)); }
     void expectSecondColumnHidden()
     {
         for (const char* name : {"lbl2", "txt2d", "txt2h", "txt2n", "lbl21d", "lbl22d", "lbl21h", "lbl22n"})
@@ -98,7 +98,7 @@ TEST_F(InfiltrationWellDialog, ProceduresReadAllSixBoxesAndNeedADiameterForTheDe
     f18().Keisan();
     EXPECT_NEAR(record().wellInflowQ, 0.03, 1e-15);
     EXPECT_EQ(double(record().wellEffectiveDepthH), h);
-    EXPECT_EQ(f18().keyBoxes().front().box, f18().txt1d);
+    EXPECT_EQ(f18().boxes().front(), f18().txt1d);
 }
 
 TEST_F(InfiltrationWellDialog, AClickVoidsTheDepthButNotTheTotal)

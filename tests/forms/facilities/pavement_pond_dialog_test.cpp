@@ -17,7 +17,7 @@ protected:
         click(f1().cmd5);
     }
     Form15& f15() { return app().form<Form15>(); }
-    QWidget* control(const char* name) { return f15().control(QString::fromLatin1(name)); }
+    QWidget* control(const char* name) { return f15().findChild<QWidget*>(QString::fromLatin1(name)); }
 };
 
 TEST_F(PavementPondDialog, TickingOpensAColumnInPlaceAndClearingEmptiesOnlyThatColumn)

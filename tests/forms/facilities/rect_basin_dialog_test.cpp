@@ -16,7 +16,7 @@ protected:
         click(f1().cmd2);
     }
     Form5& f5() { return app().form<Form5>(); }
-    QString caption(const char* name) { return qobject_cast<QLabel*>(f5().control(QString::fromLatin1(name)))->text(); }
+    QString caption(const char* name) { return qobject_cast<QLabel*>(f5().findChild<QWidget*>(QString::fromLatin1(name)))->text(); }
 };
 
 TEST_F(RectBasinDialog, OpensWithEveryBoxUsableAndEnterRunsThroughBothTypes)

@@ -21,10 +21,10 @@ TEST_F(SquareBasinDialog, StartsWithBothColumnsDisabledAndTheirBracketsHidden)
     EXPECT_EQ(f2().chk1->text(), QStringLiteral("浸透面　側面及び底面"));
     EXPECT_EQ(f2().chk2->text(), QStringLiteral("浸透面　底面"));
     for (const char* name : {"txt11w", "txt12n", "txt21h", "txt22n", "lbl11", "lbl22", "lbl111w", "lbl222n"})
-        EXPECT_FALSE(f2().control(QString::fromLatin1(name))->isEnabled()) << name;
+        EXPECT_FALSE(f2().findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
     for (const char* name : {"Line111", "Line123", "Line211", "Line223"})
-        EXPECT_FALSE(f2().control(QString::fromLatin1(name))->isVisibleTo(&f2())) << name;
-    auto caption = [&](const char* name) { return qobject_cast<QLabel*>(f2().control(QString::fromLatin1(name)))->text(); };
+        EXPECT_FALSE(f2().findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&f2())) << name;
+    auto caption = [&](const char* name) { return qobject_cast<QLabel*>(f2().findChild<QWidget*>(QString::fromLatin1(name)))->text(); };
     EXPECT_EQ(caption("lbl111w"), QStringLiteral("巾　 Ｗ＝"));
     EXPECT_EQ(caption("lbl112w"), QStringLiteral("ｍ"));
     EXPECT_EQ(caption("lbl211h"), QStringLiteral("高さ Ｈ＝"));
@@ -38,8 +38,8 @@ TEST_F(SquareBasinDialog, CheckingAColumnOpensItAndFocusesItsFirstWidth)
 {
     click(f2().chk1);
     for (const char* name : {"txt11w", "txt11h", "txt11n", "txt12w", "txt12h", "txt12n", "lbl11", "lbl12", "lbl121h"})
-        EXPECT_TRUE(f2().control(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_TRUE(f2().control(QStringLiteral("Line112"))->isVisibleTo(&f2()));
+        EXPECT_TRUE(f2().findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_TRUE(f2().findChild<QWidget*>(QStringLiteral("Line112"))->isVisibleTo(&f2()));
     EXPECT_FALSE(f2().txt21w->isEnabled()); // the other column is independent
     EXPECT_EQ(focused(), f2().txt11w);
 
@@ -49,7 +49,7 @@ TEST_F(SquareBasinDialog, CheckingAColumnOpensItAndFocusesItsFirstWidth)
     EXPECT_EQ(f2().txt11w->text(), QString());
     EXPECT_EQ(f2().txt12h->text(), QString());
     EXPECT_FALSE(f2().txt11w->isEnabled());
-    EXPECT_FALSE(f2().control(QStringLiteral("Line112"))->isVisibleTo(&f2()));
+    EXPECT_FALSE(f2().findChild<QWidget*>(QStringLiteral("Line112"))->isVisibleTo(&f2()));
 }
 
 TEST_F(SquareBasinDialog, EnterRunsDownEachColumnAndStopsAtItsLastBox)

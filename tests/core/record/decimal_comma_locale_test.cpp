@@ -1,5 +1,6 @@
 // Entries and digit patterns under a desktop locale with a decimal comma:
 // the engineer's "0.81" must still be 0.81 and print as "0.81".
+#include "core/record/cp932.h"
 #include "core/record/digit_format.h"
 #include "core/record/lenient_number.h"
 #include "support/decimal_comma_locale.h"
@@ -47,6 +48,16 @@ TEST_F(UnderDecimalCommaLocale, DigitPatternsStillWriteThePoint)
     EXPECT_EQ(formatDigits(1234567.0, "0.000"), "1234567.000"); // no German grouping
     EXPECT_EQ(formatDigits(0.000003, "0.0#####"), "0.000003");
     EXPECT_EQ(formatDigits(1e20, "0.0"), "100000000000000000000.0");
+}
+
+TEST_F(UnderDecimalCommaLocale, Cp932TextIsUnaffected)
+{
+    // A German LC_CTYPE as well: the code page is named, never taken from it.
+    EXPECT_EQ(toCp932(" .81 ∴ O.K ―－～ﾌｧｲﾙ"), " .81 \x81\x88 O.K \x81\x5C\x81\x7C\x81\x60\xCC\xA7\xB2\xD9");
+    EXPECT_EQ(fromCp932("\x81\x40\x87\x75 0.5"), "　㎡ 0.5");
+    std::size_t offset = 0;
+    EXPECT_EQ(toCp932("Ko=0.015😀", &offset), std::nullopt);
+    EXPECT_EQ(offset, 8u);
 }
 
 } // namespace

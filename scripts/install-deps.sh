@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing アクエンザ needs on Debian 12:
 # compiler, CMake, Qt 6, GoogleTest, Google Benchmark, the Japanese Mincho and
-# Gothic fonts, and a virtual X display for screenshots. Packages already
+# Gothic fonts, a virtual X display for screenshots, and the locale sources
+# from which the tests compile a decimal-comma locale. Packages already
 # present are skipped; sudo is used when not running as root.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth
+  locales
 )
 
 missing=()

@@ -1,9 +1,9 @@
 #include "core/record/digit_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace akuenza {
 namespace {
@@ -39,15 +39,22 @@ std::string formatDigits(double value, std::string_view pattern)
     const Pattern p = parsePattern(pattern);
 
     // The value's decimal form: 15 significant digits and a decimal exponent,
-    // magnitude = 0.d1d2...d15 x 10^(exponent + 1).
+    // magnitude = d1.d2...d15 x 10^exponent. std::to_chars writes "." and
+    // the exponent the same under every locale, unlike the printf family.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view form(buf, static_cast<std::size_t>(written.ptr - buf));
+    const std::size_t e = form.find('e');
     std::string digits;
-    const char* s = buf;
-    for (; *s && *s != 'e'; ++s)
-        if (*s >= '0' && *s <= '9')
-            digits += *s;
-    const int exponent = std::atoi(s + 1);
+    for (char c : form.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    std::string_view exponentText = form.substr(e + 1);
+    if (!exponentText.empty() && exponentText.front() == '+')
+        exponentText.remove_prefix(1); // from_chars takes a minus sign only
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
     // Lay the digits out as integer digits followed by exactly maxDecimals
     // decimals plus one more digit that decides the rounding.

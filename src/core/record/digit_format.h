@@ -10,7 +10,8 @@ namespace akuenza {
 // on its decimal form at 15 significant digits, so that an engineer's 1.005
 // shows as "1.01" with "0.00" although the binary double lies just below.
 // No digit grouping; a negative value gets a leading "-", but a value that
-// rounds to zero never shows a minus sign.
+// rounds to zero never shows a minus sign. The point is always ".", whatever
+// the process locale says.
 //
 // A value that is not finite has no decimal form: the result is "" so that
 // "inf" or "nan" can never reach a screen or a calculation sheet.

@@ -1,8 +1,9 @@
 #include "core/record/lenient_number.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <charconv>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace akuenza {
 namespace {
@@ -28,6 +29,63 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
+
+// The value of a number that a double cannot hold: infinity with its sign
+// when its magnitude is too large, 0 when it is too small. The number is
+// "[-]digits[.digits][e[+|-]digits]" with at least one mantissa digit, and
+// only its decimal order of magnitude decides: a number too large for a
+// double is at least 1e308, one too small at most 1e-300.
+double beyondRange(std::string_view number)
+{
+    const bool negative = !number.empty() && number.front() == '-';
+    const std::size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+
+    // Order of magnitude of the mantissa: where its first non-zero digit
+    // stands relative to the decimal point.
+    long long integerDigits = 0;   // from the first non-zero digit to the point
+    long long zerosAfterPoint = 0; // before the first non-zero decimal
+    bool afterPoint = false;
+    bool nonZeroSeen = false;
+    for (char c : mantissa) {
+        if (c == '.') {
+            afterPoint = true;
+        } else if (isDigit(c) && !(nonZeroSeen && afterPoint)) {
+            nonZeroSeen = nonZeroSeen || c != '0';
+            if (!afterPoint && nonZeroSeen)
+                ++integerDigits;
+            else if (afterPoint && !nonZeroSeen)
+                ++zerosAfterPoint;
+        }
+    }
+    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+
+    // The exponent, saturated far beyond any double's range.
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        bool negativeExponent = false;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            negativeExponent = digits.front() == '-';
+            digits.remove_prefix(1);
+        }
+        constexpr long long cap = 1'000'000'000;
+        for (char c : digits) {
+            exponent = exponent * 10 + (c - '0');
+            if (exponent > cap) {
+                exponent = cap;
+                break;
+            }
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    if (order + exponent < 0)
+        return 0.0; // too small: no negative zero either
+    const double infinity = std::numeric_limits<double>::infinity();
+    return negative ? -infinity : infinity;
+}
 
 } // namespace
 
@@ -81,9 +139,15 @@ double lenientNumber(std::string_view text)
             in.rewind(mark);
     }
 
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return 0.0;
+    // std::from_chars reads "." as the decimal point whatever the process
+    // locale says; the C library's conversions would stop at "." under a
+    // locale with a decimal comma and read "0.81" as 0.
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return beyondRange(number);
+    if (error != std::errc() || end != number.data() + number.size())
+        return 0.0; // cannot happen: the text was assembled from a valid number
     return value == 0.0 ? 0.0 : value; // no negative zero from "-0"
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 using akuenza::lenientNumber;
 
@@ -43,7 +45,6 @@ TEST(LenientNumber, EmptyOrNonNumericTextGivesZero)
     EXPECT_EQ(lenientNumber("-"), 0.0);
     EXPECT_EQ(lenientNumber("--5"), 0.0);
     EXPECT_EQ(lenientNumber("１２"), 0.0); // full-width digits are not read as a number
-    EXPECT_FALSE(std::signbit(lenientNumber("-0")));
 }
 
 TEST(LenientNumber, ReadsAnOptionalExponent)
@@ -59,9 +60,32 @@ TEST(LenientNumber, ReadsAnOptionalExponent)
     EXPECT_DOUBLE_EQ(lenientNumber("2Ex"), 2.0);
 }
 
-TEST(LenientNumber, ANumberBeyondTheDoubleRangeGivesZeroNotInfinity)
+TEST(LenientNumber, ANumberTooLargeForADoubleGivesInfinityWithItsSign)
 {
-    EXPECT_EQ(lenientNumber("1e400"), 0.0);
-    EXPECT_EQ(lenientNumber("-1e999"), 0.0);
+    const double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(lenientNumber("1e400"), infinity);
+    EXPECT_EQ(lenientNumber("-1e999"), -infinity);
+    EXPECT_EQ(lenientNumber(std::string(400, '9')), infinity);
+    EXPECT_EQ(lenientNumber("-" + std::string(400, '9') + ".5"), -infinity);
+    EXPECT_EQ(lenientNumber("1.7976931348623159e308"), infinity); // rounds beyond the largest double
+    EXPECT_EQ(lenientNumber("0.001e312"), infinity);
+    EXPECT_EQ(lenientNumber("1 e 4 0 0 m"), infinity);
+    EXPECT_EQ(lenientNumber("1D99999999999999999999999"), infinity); // exponent beyond any integer
+    // Just inside the range the number is read as it stands.
     EXPECT_DOUBLE_EQ(lenientNumber("1e300"), 1e300);
+    EXPECT_EQ(lenientNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_EQ(lenientNumber("0.000001e308"), 1e302);
+}
+
+TEST(LenientNumber, ANumberTooSmallForADoubleGivesPlainZero)
+{
+    for (const std::string text : {"1e-400", "-1e-400", "-0.00000000001e-320", "1000e-330",
+                                   "-1D-99999999999999999999", "-0", "-0.000", "-0e999"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(lenientNumber(text), 0.0);
+        EXPECT_FALSE(std::signbit(lenientNumber(text)));
+    }
+    // The smallest doubles are still numbers.
+    EXPECT_EQ(lenientNumber("4.9e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(lenientNumber("-1e-310"), -1e-310);
 }

@@ -1,10 +1,9 @@
 #pragma once
 #include "forms/shell/platform.h"
 
-#include <memory>
+#include <QMessageBox>
 
-class QMessageBox;
-class QWidget;
+#include <memory>
 
 namespace akuenza {
 

@@ -45,7 +45,7 @@ protected:
     void TearDown() override { QApplication::setStyle(QStringLiteral("Fusion")); }
 };
 
-const MessageRequest kError{u"流出係数を入力してください。"_qs, u"エラーメッセージ"_qs, MessageButtons::Ok,
+const MessageRequest kError{u"対策面積を入力してください。"_qs, u"エラーメッセージ"_qs, MessageButtons::Ok,
                             MessageIcon::Exclamation, Answer::Ok};
 const MessageRequest kClose{u"作成中のデータが失われます。閉じてもよろしいですか？"_qs, u"確認"_qs,
                             MessageButtons::OkCancel, MessageIcon::Question, Answer::Cancel};

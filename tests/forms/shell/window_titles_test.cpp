@@ -106,11 +106,6 @@ TEST_F(QtMessageBoxes, KeepTheRequestedIconAndDefaultButton)
     EXPECT_EQ(close->icon(), QMessageBox::Question);
     EXPECT_EQ(close->defaultButton(), close->button(QMessageBox::Cancel));
 
-    const auto exit = buildMessageBox(kExit, nullptr);
-    EXPECT_EQ(exit->defaultButton(), exit->button(QMessageBox::No));
-
-    const auto plain = buildMessageBox({u"x"_qs, u"確認"_qs, MessageButtons::Ok, MessageIcon::None, Answer::Ok}, nullptr);
-    EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
 }
 
 using OwnWindowTitles = FormTest;

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program on a virtual X display (Xvfb): the main
-# window after 新規作成, with the Japanese text as the engineer sees it.
+# window at start and after 新規作成, each facility dialog, the design
+# conditions form with the well and after Enter, the message boxes and the
+# version window, with the Japanese text as the engineer sees it. Fails when
+# the X server holds any other title than the designed one for a window.
 # Usage: scripts/screenshot.sh [build-dir] [folder]   (images go to docs/screenshots/)
 set -euo pipefail
 cd "$(dirname "$0")/.."

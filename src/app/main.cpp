@@ -1,7 +1,7 @@
 // アクエンザ: design calculator for stormwater infiltration facilities.
 #include "forms/shell/application.h"
-#include "forms/shell/fonts.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/program_setup.h"
 #include "forms/shell/qt_platform.h"
 
 #include <QApplication>
@@ -9,10 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("akuenza"));
-    QApplication::setApplicationDisplayName(QStringLiteral("アクエンザ"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    akuenza::installFonts();
+    akuenza::setUpProgram();
 
     akuenza::QtPlatform platform;
     akuenza::App app(platform);

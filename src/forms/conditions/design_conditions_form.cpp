@@ -64,9 +64,9 @@ Form1::Form1(App& app) : Form(app)
     setWindowTitle(QStringLiteral("設計条件"));
     setFixedSize(twipsToPixels(6165), twipsToPixels(5115));
 
-    Label5 = label(this, "Label5", "☆ アクエンザ", 120, 30, 3000, 270);
+    Label5 = label(this, "Label5", "☆ アクエンザ", 120, 60, 3000, 240);
     QFont heading = Label5->font();
-    heading.setPointSize(11);
+    heading.setPointSize(10);
     heading.setBold(true);
     Label5->setFont(heading);
     QPalette blue = Label5->palette();
@@ -103,7 +103,7 @@ void Form1::buildQ1Frame()
 void Form1::buildRunoffFrame()
 {
     frm2 = frame(this, "frm2", 60, 720, 2805, 1545);
-    lbl6 = greenLabel(frm2, "lbl6", "流 出 係 数", 120, 135, 1500);
+    lbl6 = greenLabel(frm2, "lbl6", "流 出 係 数", 120, 135, 1260);
     lbl_c1 = label(frm2, "lbl_c1", "Ｃ＝", 120, 465, 360);
     txt_c = numberBox(frm2, "txt_c", 480, 450, 840);
     opt5 = option(frm2, "opt5", "", 1440, 195, 240);
@@ -120,7 +120,7 @@ void Form1::buildRunoffFrame()
 void Form1::buildRainfallFrame()
 {
     frm3 = frame(this, "frm3", 2820, 720, 1965, 1545);
-    lbl8 = greenLabel(frm3, "lbl8", "1時間当りの降雨強度", 90, 135, 1860);
+    lbl8 = greenLabel(frm3, "lbl8", "1時間当りの降雨強度", 90, 135, 1830);
     lbl_i1 = label(frm3, "lbl_i1", "I＝", 120, 465, 300);
     txt_i = numberBox(frm3, "txt_i", 420, 450, 840);
     lbl_i2 = label(frm3, "lbl_i2", "mm/hr", 1320, 465, 600);
@@ -160,9 +160,10 @@ void Form1::buildSoilFrame()
     txt_t = new TextBox(frm5, "txt_t");
     txt_t->setJapaneseEntry();
     placeTwips(txt_t, 1260, 870, 1860, 300);
-    lbl3 = label(frm5, "lbl3", "土質の飽和透水係数", 120, 1245, 2400);
-    txt_tk = numberBox(frm5, "txt_tk", 1260, 1455, 1080);
-    lbl4 = label(frm5, "lbl4", "cm/sec", 2400, 1470, 780);
+    // The conductivity's caption stands on its own row above its box.
+    lbl3 = label(frm5, "lbl3", "土質の飽和透水係数", 120, 1200, 1740);
+    txt_tk = numberBox(frm5, "txt_tk", 1260, 1485, 1080);
+    lbl4 = label(frm5, "lbl4", "cm/sec", 2400, 1500, 780);
     for (QWidget* w : std::initializer_list<QWidget*>{lbl2, txt_t, lbl3, txt_tk, lbl4})
         w->setEnabled(false);
 }
@@ -170,22 +171,24 @@ void Form1::buildSoilFrame()
 void Form1::buildInfluenceFrame()
 {
     frm6 = frame(this, "frm6", 60, 4200, 3255, 855);
-    Label10 = greenLabel(frm6, "Label10", "各種影響係数", 120, 90, 1600);
+    Label10 = greenLabel(frm6, "Label10", "各種影響係数", 120, 90, 1200);
     Label14 = label(frm6, "Label14", "Ｃ＝", 120, 465, 360);
-    txt_cf = numberBox(frm6, "txt_cf", 450, 450, 600);
+    txt_cf = numberBox(frm6, "txt_cf", 480, 450, 510);
     txt_cf->setText(QStringLiteral("0.81"));
-    Label15 = label(frm6, "Label15", "（一般的には 0.81）雨水浸透施設技術指針[案]より", 1110, 300, 2100, 480);
+    // Two lines: the usual value, then the source it comes from.
+    Label15 = makeLinesLabel(frm6, "Label15", QStringLiteral("（一般的には 0.81）雨水浸透施設技術指針[案]より"),
+                             {QStringLiteral("）")});
+    placeTwips(Label15, 1020, 375, 2190, 390);
     QFont small = Label15->font();
     small.setPointSize(8);
     Label15->setFont(small);
-    Label15->setWordWrap(true);
 }
 
 void Form1::buildFacilityFrame()
 {
     frm7 = frame(this, "frm7", 3420, 2280, 2655, 2775);
-    Label4 = greenLabel(frm7, "Label4", "検討する浸透施設の種類", 120, 90, 2450);
-    Label16 = label(frm7, "Label16", "(複数選択可)", 120, 345, 1600);
+    Label4 = greenLabel(frm7, "Label4", "検討する浸透施設の種類", 120, 90, 2450, 255);
+    Label16 = label(frm7, "Label16", "(複数選択可)", 120, 345, 1600, 240);
     Label17 = label(frm7, "Label17", "浸透桝", 120, 600, 1000);
     struct Row {
         const char* check;

@@ -1,6 +1,9 @@
 #include "forms/facilities/schematics.h"
 
+#include "forms/shell/twips.h"
+
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -13,14 +16,24 @@
 
 namespace akuenza {
 
-// The drawing vocabulary of the schematics, in logical coordinates. Without a
-// painter it only collects the texts, which is how Schematic::labels() learns
-// what the drawing shows.
+namespace {
+// Twips per pixel on a 96 dpi screen: the unit the drawings are composed in.
+constexpr double kTwipsPerPixel = 15.0;
+} // namespace
+
+// The drawing vocabulary of the schematics, in the composition's coordinates.
+// Lines go through the painter; captions are written in widget pixels in the
+// window font, so they stay readable and sharp at any scale. Without a
+// painter it only collects the captions, which is how Schematic::labels() and
+// captions() learn what the drawing shows.
 class Sketch {
 public:
-    explicit Sketch(QPainter* painter) : p_(painter) {}
+    Sketch(QPainter* painter, const QTransform& toWidget, const QFont& font)
+        : p_(painter), toWidget_(toWidget), font_(font)
+    {
+    }
 
-    const QStringList& texts() const { return texts_; }
+    const QList<Schematic::Caption>& captions() const { return captions_; }
 
     void line(QPointF a, QPointF b)
     {
@@ -67,12 +80,12 @@ public:
             return;
         p_->save();
         p_->setClipPath(layer, Qt::IntersectClip);
-        p_->setPen(QPen(Qt::black, 0.7));
+        p_->setPen(QPen(QColor(70, 70, 70), 0.8));
         p_->setBrush(Qt::NoBrush);
         const QRectF box = layer.boundingRect();
-        constexpr qreal step = 9.0;
+        constexpr qreal step = 8.0;
         int row = 0;
-        for (qreal y = box.top() + 3.5; y < box.bottom() + step; y += step * 0.8, ++row) {
+        for (qreal y = box.top() + 3.0; y < box.bottom() + step; y += step * 0.8, ++row) {
             int col = 0;
             const qreal shift = (row % 2) ? step / 2 : 0.0;
             for (qreal x = box.left() + 3.0 + shift; x < box.right() + step; x += step, ++col)
@@ -88,11 +101,8 @@ public:
         if (!p_)
             return;
         p_->drawLine(QPointF(x1, y), QPointF(x2, y));
-        p_->save();
-        p_->setPen(QPen(Qt::black, 0.7));
-        for (qreal x = x1 + 6; x <= x2; x += 7)
-            p_->drawLine(QPointF(x, y), QPointF(x - 5, y + 5));
-        p_->restore();
+        for (qreal x = x1 + 5; x <= x2; x += 6)
+            p_->drawLine(QPointF(x, y), QPointF(x - 4, y + 4));
     }
 
     // A dimension line with arrowheads at both ends.
@@ -101,7 +111,6 @@ public:
         if (!p_)
             return;
         p_->save();
-        p_->setPen(QPen(Qt::black, 0.8));
         p_->drawLine(a, b);
         arrowhead(a, a - b);
         arrowhead(b, b - a);
@@ -114,21 +123,20 @@ public:
         if (!p_)
             return;
         p_->save();
-        p_->setPen(QPen(Qt::black, 0.6));
+        p_->setPen(QPen(QColor(90, 90, 90), 1.0));
         p_->drawLine(a, b);
         p_->restore();
     }
 
-    // A leader from a label to what it names, with a dot at the target.
+    // A leader from a caption to what it names, with a dot at the target.
     void leader(QPointF from, QPointF to)
     {
         if (!p_)
             return;
         p_->save();
-        p_->setPen(QPen(Qt::black, 0.7));
         p_->drawLine(from, to);
         p_->setBrush(Qt::black);
-        p_->drawEllipse(to, 1.3, 1.3);
+        p_->drawEllipse(to, 1.5, 1.5);
         p_->restore();
     }
 
@@ -138,43 +146,25 @@ public:
         if (!p_)
             return;
         p_->drawLine(QPointF(x1, y), QPointF(x2, y));
-        p_->drawPolygon(QPolygonF{QPointF(markX - 4.5, y - 9), QPointF(markX + 4.5, y - 9),
-                                  QPointF(markX, y - 1.5)});
-        p_->save();
-        p_->setPen(QPen(Qt::black, 0.7));
-        p_->drawLine(QPointF(markX - 7, y + 3.5), QPointF(markX + 7, y + 3.5));
-        p_->drawLine(QPointF(markX - 3.5, y + 7), QPointF(markX + 3.5, y + 7));
-        p_->restore();
+        p_->drawPolygon(
+            QPolygonF{QPointF(markX - 4, y - 8), QPointF(markX + 4, y - 8), QPointF(markX, y - 2)});
+        p_->drawLine(QPointF(markX - 6, y + 3), QPointF(markX + 6, y + 3));
+        p_->drawLine(QPointF(markX - 3, y + 6), QPointF(markX + 3, y + 6));
     }
 
-    // A text centred vertically on `at`; horizontally centred on it, starting
-    // at it (AlignLeft) or ending at it (AlignRight).
+    // A caption in the window font, centred vertically on `at`; horizontally
+    // centred on it, starting at it (AlignLeft) or ending at it (AlignRight).
     void text(const QString& s, QPointF at, Qt::Alignment horizontal = Qt::AlignHCenter)
     {
-        texts_ << s;
-        if (!p_)
-            return;
-        QRectF r(0, at.y() - 50, 0, 100);
-        if (horizontal & Qt::AlignLeft)
-            r.setCoords(at.x(), r.top(), at.x() + 600, r.bottom());
-        else if (horizontal & Qt::AlignRight)
-            r.setCoords(at.x() - 600, r.top(), at.x(), r.bottom());
-        else
-            r.setCoords(at.x() - 300, r.top(), at.x() + 300, r.bottom());
-        p_->drawText(r, int(horizontal | Qt::AlignVCenter | Qt::TextDontClip), s);
+        write(s, at, horizontal, font_);
     }
 
+    // The heading of a drawing: the window font in bold.
     void title(const QString& s, QPointF at)
     {
-        if (p_) {
-            p_->save();
-            QFont bold = p_->font();
-            bold.setBold(true);
-            p_->setFont(bold);
-        }
-        text(s, at);
-        if (p_)
-            p_->restore();
+        QFont bold = font_;
+        bold.setBold(true);
+        write(s, at, Qt::AlignHCenter, bold);
     }
 
     // Draws heavier lines for the faces that carry the water into the soil.
@@ -183,12 +173,36 @@ public:
         if (!p_)
             return;
         p_->save();
-        p_->setPen(QPen(Qt::black, 2.6, Qt::SolidLine, Qt::FlatCap));
+        p_->setPen(QPen(Qt::black, 3.0, Qt::SolidLine, Qt::FlatCap));
         p_->drawLine(a, b);
         p_->restore();
     }
 
 private:
+    void write(const QString& s, QPointF at, Qt::Alignment horizontal, const QFont& font)
+    {
+        // Placed in whole widget pixels, so the glyphs are not smeared.
+        const QFontMetrics metrics(font);
+        const QPointF anchor = toWidget_.map(at);
+        const int width = metrics.horizontalAdvance(s);
+        const int height = metrics.height();
+        int left = qRound(anchor.x() - width / 2.0);
+        if (horizontal & Qt::AlignLeft)
+            left = qRound(anchor.x());
+        else if (horizontal & Qt::AlignRight)
+            left = qRound(anchor.x()) - width;
+        const QRect rect(left, qRound(anchor.y() - height / 2.0), width, height);
+        captions_.push_back({s, rect});
+        if (!p_)
+            return;
+        p_->save();
+        p_->resetTransform();
+        p_->setFont(font);
+        p_->setPen(Qt::black);
+        p_->drawText(rect, int(Qt::AlignCenter | Qt::TextDontClip), s);
+        p_->restore();
+    }
+
     void arrowhead(QPointF tip, QPointF outward)
     {
         const qreal length = std::hypot(outward.x(), outward.y());
@@ -197,7 +211,7 @@ private:
         const QPointF d = outward / length;
         const QPointF n(-d.y(), d.x());
         p_->setBrush(Qt::black);
-        p_->drawPolygon(QPolygonF{tip, tip - d * 6.5 + n * 2.2, tip - d * 6.5 - n * 2.2});
+        p_->drawPolygon(QPolygonF{tip, tip - d * 6.0 + n * 2.2, tip - d * 6.0 - n * 2.2});
     }
 
     // One stone: an irregular pentagon whose shape is fixed by its grid
@@ -212,15 +226,17 @@ private:
         const QPointF jitter(qreal(int(h >> 8 & 3)) - 1.5, qreal(int(h >> 10 & 3)) - 1.5);
         QPolygonF points;
         for (int k = 0; k < 5; ++k) {
-            const qreal radius = 1.9 + 0.25 * qreal(h >> (12 + 3 * k) & 7);
+            const qreal radius = 1.7 + 0.22 * qreal(h >> (12 + 3 * k) & 7);
             const qreal angle = turn + k * 2 * M_PI / 5;
-            points << centre + jitter * 0.6 + QPointF(std::cos(angle), std::sin(angle)) * radius;
+            points << centre + jitter * 0.5 + QPointF(std::cos(angle), std::sin(angle)) * radius;
         }
         return points;
     }
 
     QPainter* p_;
-    QStringList texts_;
+    QTransform toWidget_;
+    QFont font_;
+    QList<Schematic::Caption> captions_;
 };
 
 namespace {
@@ -245,8 +261,8 @@ void basinSection(Sketch& s, const QRectF& outer, qreal wall)
 {
     s.solidRect(outer);
     s.polyline(QPolygonF{QPointF(outer.left() + wall, outer.top()),
-                         QPointF(outer.left() + wall, outer.bottom() - wall * 1.3),
-                         QPointF(outer.right() - wall, outer.bottom() - wall * 1.3),
+                         QPointF(outer.left() + wall, outer.bottom() - wall),
+                         QPointF(outer.right() - wall, outer.bottom() - wall),
                          QPointF(outer.right() - wall, outer.top())});
     s.solidRect(QRectF(outer.left() - 2, outer.top() - 4, outer.width() + 4, 4), QColor(90, 90, 90));
 }
@@ -255,7 +271,10 @@ void basinSection(Sketch& s, const QRectF& outer, qreal wall)
 
 // ---- Schematic ---------------------------------------------------------------
 
-Schematic::Schematic(QSizeF box, QWidget* parent) : QWidget(parent), box_(box)
+Schematic::Schematic(QSize panelTwips, QWidget* parent)
+    : QWidget(parent),
+      box_(panelTwips.width() / kTwipsPerPixel, panelTwips.height() / kTwipsPerPixel),
+      panelTwips_(panelTwips)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -263,19 +282,39 @@ Schematic::Schematic(QSizeF box, QWidget* parent) : QWidget(parent), box_(box)
 
 QStringList Schematic::labels() const
 {
-    Sketch sketch(nullptr);
+    QStringList texts;
+    for (const Caption& caption : captions())
+        texts << caption.text;
+    return texts;
+}
+
+QList<Schematic::Caption> Schematic::captions() const
+{
+    Sketch sketch(nullptr, toWidget(), font());
     compose(sketch);
-    return sketch.texts();
+    return sketch.captions();
 }
 
 QSize Schematic::sizeHint() const
 {
-    return box_.toSize();
+    return {twipsToPixels(panelTwips_.width()), twipsToPixels(panelTwips_.height())};
 }
 
 QSize Schematic::minimumSizeHint() const
 {
-    return (box_ * 0.75).toSize();
+    // Smaller, the captions (which keep the font's size) would run together.
+    return sizeHint();
+}
+
+QTransform Schematic::toWidget() const
+{
+    if (box_.isEmpty() || width() <= 0 || height() <= 0)
+        return {};
+    const qreal scale = std::min(width() / box_.width(), height() / box_.height());
+    // Centred in whole pixels, so that the lines of a 1:1 drawing stay crisp.
+    const qreal dx = std::floor((width() - box_.width() * scale) / 2);
+    const qreal dy = std::floor((height() - box_.height() * scale) / 2);
+    return QTransform(scale, 0, 0, scale, dx, dy);
 }
 
 void Schematic::paintEvent(QPaintEvent*)
@@ -286,144 +325,155 @@ void Schematic::paintEvent(QPaintEvent*)
         return;
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const qreal scale = std::min(width() / box_.width(), height() / box_.height());
-    p.translate((width() - box_.width() * scale) / 2, (height() - box_.height() * scale) / 2);
-    p.scale(scale, scale);
-    p.setFont(font());
-    p.setPen(QPen(Qt::black, 1.1));
+    // A one-pixel line on whole coordinates then covers one row of pixels,
+    // not half of two.
+    p.setTransform(toWidget() * QTransform::fromTranslate(0.5, 0.5));
+    p.setPen(QPen(Qt::black, 1.0));
     p.setBrush(Qt::NoBrush);
-    Sketch sketch(&p);
+    Sketch sketch(&p, toWidget(), font());
     compose(sketch);
 }
 
 // ---- Square catch basin ---------------------------------------------------------
 
-SquareBasinSchematic::SquareBasinSchematic(QWidget* parent) : Schematic(QSizeF(300, 250), parent) {}
+// Panel 348 x 152.
+SquareBasinSchematic::SquareBasinSchematic(QWidget* parent) : Schematic(QSize(5220, 2280), parent) {}
 
 void SquareBasinSchematic::compose(Sketch& s) const
 {
-    const QRectF stone(40, 50, 180, 150);
-    const QRectF basin(80, 44, 100, 121);
-    s.ground(8, stone.left(), stone.top());
-    s.ground(stone.right(), 292, stone.top());
+    const QRectF stone(84, 20, 180, 94);
+    const QRectF basin(124, 16, 100, 80);
+    s.ground(6, stone.left(), stone.top());
+    s.ground(stone.right(), 342, stone.top());
     s.stones(rectPath(stone).subtracted(rectPath(basin)));
     basinSection(s, basin, 6);
-    s.text(QStringLiteral("排水桝"), QPointF(130, 92));
-    s.text(QStringLiteral("(円又は角型)"), QPointF(130, 112));
+    s.text(QStringLiteral("排水桝"), QPointF(basin.center().x(), 44));
+    s.text(QStringLiteral("(円又は角型)"), QPointF(basin.center().x(), 62));
 
-    s.leader(QPointF(234, 120), QPointF(207, 140));
-    s.text(QStringLiteral("砕石層"), QPointF(237, 120), Qt::AlignLeft);
+    s.leader(QPointF(277, 70), QPointF(250, 84));
+    s.text(QStringLiteral("砕石層"), QPointF(280, 70), Qt::AlignLeft);
 
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(20, stone.bottom()));
-    s.dimension(QPointF(26, stone.top()), QPointF(26, stone.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(14, 125));
+    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(64, stone.bottom()));
+    s.dimension(QPointF(70, stone.top()), QPointF(70, stone.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(57, stone.center().y()));
 
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(stone.left(), 229));
-    s.extension(QPointF(stone.right(), stone.bottom()), QPointF(stone.right(), 229));
-    s.dimension(QPointF(stone.left(), 223), QPointF(stone.right(), 223));
-    s.text(QStringLiteral("Ｗ"), QPointF(130, 237));
+    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(stone.left(), 130));
+    s.extension(QPointF(stone.right(), stone.bottom()), QPointF(stone.right(), 130));
+    s.dimension(QPointF(stone.left(), 124), QPointF(stone.right(), 124));
+    s.text(QStringLiteral("Ｗ"), QPointF(stone.center().x(), 138));
 }
 
 // ---- Rectangular catch basin ------------------------------------------------------
 
-RectangularBasinSchematic::RectangularBasinSchematic(QWidget* parent)
-    : Schematic(QSizeF(470, 250), parent)
-{
-}
+// Panel 348 x 152.
+RectangularBasinSchematic::RectangularBasinSchematic(QWidget* parent) : Schematic(QSize(5220, 2280), parent) {}
 
 void RectangularBasinSchematic::compose(Sketch& s) const
 {
     // Plan: the layer's length runs across, its width up and down.
-    const QRectF plan(50, 60, 170, 120);
-    const QRectF planBasin(105, 90, 60, 60);
+    const QRectF plan(40, 34, 144, 76);
+    const QRectF planBasin(plan.center().x() - 24, plan.center().y() - 24, 48, 48);
     s.stones(rectPath(plan).subtracted(rectPath(planBasin)));
     s.solidRect(planBasin);
     s.solidRect(planBasin.adjusted(6, 6, -6, -6));
 
-    s.extension(QPointF(plan.left(), plan.top()), QPointF(22, plan.top()));
-    s.extension(QPointF(plan.left(), plan.bottom()), QPointF(22, plan.bottom()));
-    s.dimension(QPointF(28, plan.top()), QPointF(28, plan.bottom()));
-    s.text(QStringLiteral("Ｗ"), QPointF(14, 120));
+    s.extension(QPointF(plan.left(), plan.top()), QPointF(16, plan.top()));
+    s.extension(QPointF(plan.left(), plan.bottom()), QPointF(16, plan.bottom()));
+    s.dimension(QPointF(22, plan.top()), QPointF(22, plan.bottom()));
+    s.text(QStringLiteral("Ｗ"), QPointF(10, plan.center().y()));
 
-    s.extension(QPointF(plan.left(), plan.bottom()), QPointF(plan.left(), 211));
-    s.extension(QPointF(plan.right(), plan.bottom()), QPointF(plan.right(), 211));
-    s.dimension(QPointF(plan.left(), 205), QPointF(plan.right(), 205));
-    s.text(QStringLiteral("Ｌ"), QPointF(135, 220));
+    s.extension(QPointF(plan.left(), plan.bottom()), QPointF(plan.left(), 126));
+    s.extension(QPointF(plan.right(), plan.bottom()), QPointF(plan.right(), 126));
+    s.dimension(QPointF(plan.left(), 120), QPointF(plan.right(), 120));
+    s.text(QStringLiteral("Ｌ"), QPointF(plan.center().x(), 134));
 
     // Section.
-    const QRectF section(275, 90, 140, 110);
-    const QRectF basin(310, 84, 70, 86);
-    s.ground(250, section.left(), section.top());
-    s.ground(section.right(), 432, section.top());
+    const QRectF section(214, 48, 88, 68);
+    const QRectF basin(231, 44, 54, 54);
+    s.ground(196, section.left(), section.top());
+    s.ground(section.right(), 332, section.top());
     s.stones(rectPath(section).subtracted(rectPath(basin)));
     basinSection(s, basin, 6);
 
-    s.extension(QPointF(section.right(), section.bottom()), QPointF(451, section.bottom()));
-    s.extension(QPointF(432, section.top()), QPointF(451, section.top()));
-    s.dimension(QPointF(445, section.top()), QPointF(445, section.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(459, 145));
+    s.extension(QPointF(section.right(), section.bottom()), QPointF(332, section.bottom()));
+    s.dimension(QPointF(326, section.top()), QPointF(326, section.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(338, section.center().y()));
 
-    s.leader(QPointF(175, 32), QPointF(135, 112));
-    s.leader(QPointF(235, 32), QPointF(345, 112));
-    s.text(QStringLiteral("排水桝(円又は角型)"), QPointF(205, 22));
+    s.leader(QPointF(168, 18), planBasin.center());
+    s.leader(QPointF(206, 18), QPointF(basin.center().x(), 70));
+    s.text(QStringLiteral("排水桝(円又は角型)"), QPointF(187, 9));
 
-    s.leader(QPointF(228, 142), QPointF(210, 155));
-    s.leader(QPointF(266, 142), QPointF(286, 155));
-    s.text(QStringLiteral("砕石層"), QPointF(247, 132));
+    s.leader(QPointF(188, 132), QPointF(176, 104));
+    s.leader(QPointF(214, 132), QPointF(222, 108));
+    s.text(QStringLiteral("砕石層"), QPointF(201, 139));
 }
 
 // ---- Circular catch basin -----------------------------------------------------------
 
-CircularBasinSchematic::CircularBasinSchematic(QWidget* parent) : Schematic(QSizeF(475, 250), parent) {}
+// Panel 348 x 152.
+CircularBasinSchematic::CircularBasinSchematic(QWidget* parent) : Schematic(QSize(5220, 2280), parent) {}
 
 void CircularBasinSchematic::compose(Sketch& s) const
 {
     // Plan: the circular layer with the basin in its centre.
-    const QRectF plan(60, 30, 150, 150);
+    const QRectF plan(34, 10, 108, 108);
     const QPointF centre = plan.center();
-    const QRectF planBasin(centre.x() - 30, centre.y() - 30, 60, 60);
+    const QRectF planBasin(centre.x() - 24, centre.y() - 24, 48, 48);
     s.stones(ellipsePath(plan).subtracted(ellipsePath(planBasin)));
     s.solidEllipse(planBasin);
     s.solidEllipse(planBasin.adjusted(6, 6, -6, -6));
 
-    s.extension(QPointF(plan.left(), centre.y()), QPointF(plan.left(), 211));
-    s.extension(QPointF(plan.right(), centre.y()), QPointF(plan.right(), 211));
-    s.dimension(QPointF(plan.left(), 205), QPointF(plan.right(), 205));
-    s.text(QStringLiteral("Ｄ"), QPointF(centre.x(), 220));
+    s.extension(QPointF(plan.left(), centre.y()), QPointF(plan.left(), 132));
+    s.extension(QPointF(plan.right(), centre.y()), QPointF(plan.right(), 132));
+    s.dimension(QPointF(plan.left(), 126), QPointF(plan.right(), 126));
+    s.text(QStringLiteral("Ｄ"), QPointF(centre.x(), 139));
 
     // Section.
-    const QRectF section(265, 80, 160, 120);
-    const QRectF basin(295, 74, 100, 96);
-    s.ground(243, section.left(), section.top());
-    s.ground(section.right(), 440, section.top());
+    const QRectF section(196, 30, 122, 86);
+    const QRectF basin(215, 26, 84, 74);
+    s.ground(176, section.left(), section.top());
+    s.ground(section.right(), 332, section.top());
     s.stones(rectPath(section).subtracted(rectPath(basin)));
     basinSection(s, basin, 6);
-    s.text(QStringLiteral("排水桝"), QPointF(basin.center().x(), 108));
-    s.text(QStringLiteral("(円又は角型)"), QPointF(basin.center().x(), 128));
+    s.text(QStringLiteral("排水桝"), QPointF(basin.center().x(), 50));
+    s.text(QStringLiteral("(円又は角型)"), QPointF(basin.center().x(), 68));
 
-    s.extension(QPointF(section.right(), section.bottom()), QPointF(456, section.bottom()));
-    s.extension(QPointF(440, section.top()), QPointF(456, section.top()));
-    s.dimension(QPointF(450, section.top()), QPointF(450, section.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(464, 140));
+    s.extension(QPointF(section.right(), section.bottom()), QPointF(332, section.bottom()));
+    s.dimension(QPointF(326, section.top()), QPointF(326, section.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(338, section.center().y()));
 
-    s.leader(QPointF(228, 150), QPointF(192, 158));
-    s.leader(QPointF(248, 150), QPointF(278, 172));
-    s.text(QStringLiteral("砕石層"), QPointF(238, 138));
+    s.leader(QPointF(160, 126), QPointF(124, 96));
+    s.leader(QPointF(182, 126), QPointF(205, 108));
+    s.text(QStringLiteral("砕石層"), QPointF(171, 134));
 }
 
 // ---- Infiltration side ditch ---------------------------------------------------
 
-SideDitchSchematic::SideDitchSchematic(QWidget* parent) : Schematic(QSizeF(320, 265), parent) {}
+// A trench of crushed stone under the ground with its width and height.
+static void trench(Sketch& s, const QRectF& stone)
+{
+    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(18, stone.bottom()));
+    s.dimension(QPointF(24, stone.top()), QPointF(24, stone.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(12, stone.center().y()));
+
+    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(stone.left(), 124));
+    s.extension(QPointF(stone.right(), stone.bottom()), QPointF(stone.right(), 124));
+    s.dimension(QPointF(stone.left(), 118), QPointF(stone.right(), 118));
+    s.text(QStringLiteral("Ｗ"), QPointF(stone.center().x(), 132));
+}
+
+// Panel 172 x 144.
+SideDitchSchematic::SideDitchSchematic(QWidget* parent) : Schematic(QSize(2580, 2160), parent) {}
 
 void SideDitchSchematic::compose(Sketch& s) const
 {
-    s.title(QStringLiteral("浸透側溝"), QPointF(160, 16));
+    s.title(QStringLiteral("浸透側溝"), QPointF(86, 9));
 
-    const QRectF stone(70, 60, 180, 160);
-    const QRectF gutter(100, 52, 120, 123);
-    constexpr qreal wall = 10;
-    s.ground(8, stone.left(), stone.top());
-    s.ground(stone.right(), 312, stone.top());
+    const QRectF stone(36, 30, 84, 78);
+    const QRectF gutter(50, 26, 56, 58);
+    constexpr qreal wall = 7;
+    s.ground(6, stone.left(), stone.top());
+    s.ground(stone.right(), 166, stone.top());
     s.stones(rectPath(stone).subtracted(rectPath(gutter)));
     s.solidRect(gutter);
     s.polyline(QPolygonF{QPointF(gutter.left() + wall, gutter.top()),
@@ -433,151 +483,137 @@ void SideDitchSchematic::compose(Sketch& s) const
     // Cover grating over the channel.
     s.solidRect(QRectF(gutter.left() - 2, gutter.top() - 4, gutter.width() + 4, 4), QColor(90, 90, 90));
 
-    s.leader(QPointF(266, 130), QPointF(236, 150));
-    s.text(QStringLiteral("砕石層"), QPointF(269, 130), Qt::AlignLeft);
+    s.leader(QPointF(126, 84), QPointF(113, 92));
+    s.text(QStringLiteral("砕石層"), QPointF(128, 84), Qt::AlignLeft);
 
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(34, stone.bottom()));
-    s.dimension(QPointF(40, stone.top()), QPointF(40, stone.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(27, 140));
-
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(stone.left(), 246));
-    s.extension(QPointF(stone.right(), stone.bottom()), QPointF(stone.right(), 246));
-    s.dimension(QPointF(stone.left(), 240), QPointF(stone.right(), 240));
-    s.text(QStringLiteral("Ｗ"), QPointF(160, 254));
+    trench(s, stone);
 }
 
 // ---- Infiltration pipe --------------------------------------------------------------
 
-InfiltrationPipeSchematic::InfiltrationPipeSchematic(QWidget* parent) : Schematic(QSizeF(320, 265), parent)
-{
-}
+// Panel 172 x 144.
+InfiltrationPipeSchematic::InfiltrationPipeSchematic(QWidget* parent) : Schematic(QSize(2580, 2160), parent) {}
 
 void InfiltrationPipeSchematic::compose(Sketch& s) const
 {
-    s.title(QStringLiteral("浸透管"), QPointF(160, 16));
+    s.title(QStringLiteral("浸透管"), QPointF(86, 9));
 
-    const QRectF stone(70, 60, 180, 160);
-    const QPointF centre(160, 142);
-    constexpr qreal outer = 40;
-    constexpr qreal inner = 34;
-    s.ground(8, stone.left(), stone.top());
-    s.ground(stone.right(), 312, stone.top());
+    const QRectF stone(36, 30, 84, 78);
+    const QPointF centre(stone.center().x(), 72);
+    constexpr qreal outer = 25;
+    constexpr qreal inner = 20;
+    s.ground(6, stone.left(), stone.top());
+    s.ground(stone.right(), 166, stone.top());
     s.stones(rectPath(stone));
 
     // The pipe wall, with its perforations.
-    const QRectF outerCircle(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer);
-    s.solidEllipse(outerCircle, QColor(200, 200, 200));
+    s.solidEllipse(QRectF(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer), QColor(200, 200, 200));
     s.solidEllipse(QRectF(centre.x() - inner, centre.y() - inner, 2 * inner, 2 * inner));
     for (int k = 0; k < 12; ++k) {
         const qreal angle = k * M_PI / 6 + M_PI / 12;
         const QPointF hole = centre + QPointF(std::cos(angle), std::sin(angle)) * ((outer + inner) / 2);
-        s.solidEllipse(QRectF(hole.x() - 1.8, hole.y() - 1.8, 3.6, 3.6));
+        s.solidEllipse(QRectF(hole.x() - 1.5, hole.y() - 1.5, 3, 3));
     }
 
-    s.leader(QPointF(266, 100), QPointF(232, 90));
-    s.text(QStringLiteral("砕石層"), QPointF(269, 100), Qt::AlignLeft);
+    s.leader(QPointF(126, 52), QPointF(113, 44));
+    s.text(QStringLiteral("砕石層"), QPointF(128, 52), Qt::AlignLeft);
 
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(34, stone.bottom()));
-    s.dimension(QPointF(40, stone.top()), QPointF(40, stone.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(27, 140));
-
-    s.extension(QPointF(stone.left(), stone.bottom()), QPointF(stone.left(), 246));
-    s.extension(QPointF(stone.right(), stone.bottom()), QPointF(stone.right(), 246));
-    s.dimension(QPointF(stone.left(), 240), QPointF(stone.right(), 240));
-    s.text(QStringLiteral("Ｗ"), QPointF(160, 254));
+    trench(s, stone);
 }
 
 // ---- Permeable pavement and infiltration pond -----------------------------------
 
-PavementPondSchematic::PavementPondSchematic(QWidget* parent) : Schematic(QSizeF(520, 270), parent) {}
+// Panel 348 x 160.
+PavementPondSchematic::PavementPondSchematic(QWidget* parent) : Schematic(QSize(5220, 2400), parent) {}
 
 void PavementPondSchematic::compose(Sketch& s) const
 {
-    // Permeable pavement: surface course over the crushed-stone base.
-    s.title(QStringLiteral("透水性舗装"), QPointF(130, 18));
-    const QRectF surface(50, 70, 140, 22);
-    const QRectF base(50, 92, 140, 108);
+    // Permeable pavement at grade: surface course over the crushed-stone base,
+    // the ground running on at its surface on both sides.
+    s.title(QStringLiteral("透水性舗装"), QPointF(82, 9));
+    const QRectF surface(40, 30, 84, 10);
+    const QRectF base(40, 40, 84, 64);
+    s.ground(6, surface.left(), surface.top());
+    s.ground(surface.right(), 150, surface.top());
     s.solidRect(surface, QColor(185, 185, 185));
     s.stones(rectPath(base));
     s.heavy(base.bottomLeft(), base.bottomRight());
-    s.ground(base.right(), 232, base.bottom());
 
-    s.leader(QPointF(204, 81), QPointF(182, 81));
-    s.text(QStringLiteral("舗装"), QPointF(207, 81), Qt::AlignLeft);
-    s.leader(QPointF(204, 146), QPointF(178, 152));
-    s.text(QStringLiteral("砕石層"), QPointF(207, 146), Qt::AlignLeft);
+    s.leader(QPointF(132, 50), QPointF(116, 36));
+    s.text(QStringLiteral("舗装"), QPointF(134, 50), Qt::AlignLeft);
+    s.leader(QPointF(132, 76), QPointF(112, 84));
+    s.text(QStringLiteral("砕石層"), QPointF(134, 76), Qt::AlignLeft);
 
-    s.extension(QPointF(base.left(), base.top()), QPointF(26, base.top()));
-    s.extension(QPointF(base.left(), base.bottom()), QPointF(26, base.bottom()));
-    s.dimension(QPointF(32, base.top()), QPointF(32, base.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(18, 146));
+    s.extension(QPointF(base.left(), base.top()), QPointF(20, base.top()));
+    s.extension(QPointF(base.left(), base.bottom()), QPointF(20, base.bottom()));
+    s.dimension(QPointF(26, base.top()), QPointF(26, base.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(12, base.center().y()));
 
     // Infiltration pond: sloped sides, water surface, stone under the bottom.
-    s.title(QStringLiteral("浸透池"), QPointF(390, 18));
-    constexpr qreal top = 70;
-    constexpr qreal bottom = 160;
-    constexpr qreal waterLevel = 100;
-    const QPointF topLeft(300, top), bottomLeft(340, bottom), bottomRight(440, bottom), topRight(480, top);
-    s.ground(276, topLeft.x(), top);
-    s.ground(topRight.x(), 500, top);
+    s.title(QStringLiteral("浸透池"), QPointF(261, 9));
+    constexpr qreal top = 30;
+    constexpr qreal bottom = 94;
+    constexpr qreal waterLevel = 46;
+    const QPointF topLeft(210, top), bottomLeft(232, bottom), bottomRight(290, bottom), topRight(312, top);
+    s.ground(190, topLeft.x(), top);
+    s.ground(topRight.x(), 332, top);
     s.polyline(QPolygonF{topLeft, bottomLeft, bottomRight, topRight});
     const qreal run = (bottomLeft.x() - topLeft.x()) * (waterLevel - top) / (bottom - top);
-    s.water(topLeft.x() + run, topRight.x() - run, waterLevel, 372);
-    s.stones(rectPath(QRectF(330, bottom, 120, 24)));
+    s.water(topLeft.x() + run, topRight.x() - run, waterLevel, 244);
+    s.stones(rectPath(QRectF(222, bottom, 78, 14)));
     s.heavy(bottomLeft, bottomRight);
 
-    s.extension(QPointF(topRight.x() - run, waterLevel), QPointF(502, waterLevel));
-    s.extension(bottomRight, QPointF(502, bottom));
-    s.dimension(QPointF(496, waterLevel), QPointF(496, bottom));
-    s.text(QStringLiteral("Ｈ"), QPointF(509, 130));
+    s.extension(QPointF(topRight.x() - run, waterLevel), QPointF(332, waterLevel));
+    s.extension(bottomRight, QPointF(332, bottom));
+    s.dimension(QPointF(326, waterLevel), QPointF(326, bottom));
+    s.text(QStringLiteral("Ｈ"), QPointF(338, (waterLevel + bottom) / 2));
 
-    s.text(QStringLiteral("浸透面　底面"), QPointF(260, 248));
+    s.text(QStringLiteral("浸透面　底面"), QPointF(174, 146));
 }
 
 // ---- Infiltration (suction) well ----------------------------------------------------
 
-InfiltrationWellSchematic::InfiltrationWellSchematic(QWidget* parent) : Schematic(QSizeF(370, 280), parent)
-{
-}
+// Panel 348 x 164.
+InfiltrationWellSchematic::InfiltrationWellSchematic(QWidget* parent) : Schematic(QSize(5220, 2460), parent) {}
 
 void InfiltrationWellSchematic::compose(Sketch& s) const
 {
-    s.title(QStringLiteral("浸透井（吸込槽）"), QPointF(185, 16));
+    s.title(QStringLiteral("浸透井（吸込槽）"), QPointF(174, 9));
 
-    constexpr qreal groundLevel = 60;
-    const QRectF pit(60, groundLevel, 140, 190);
-    const QRectF well(90, 52, 80, 168);
+    constexpr qreal groundLevel = 32;
+    const QRectF pit(70, groundLevel, 100, 120);
+    const QRectF well(92, 28, 56, 106);
     constexpr qreal wall = 6;
-    constexpr qreal pipeTop = 84;
-    constexpr qreal pipeInvert = 96;
+    constexpr qreal pipeTop = 46;
+    constexpr qreal pipeInvert = 54;
 
-    s.ground(8, pit.left(), groundLevel);
-    s.ground(pit.right(), 252, groundLevel);
+    s.ground(6, pit.left(), groundLevel);
+    s.ground(pit.right(), 204, groundLevel);
     s.stones(rectPath(pit).subtracted(rectPath(well)));
     // The well's walls; its bottom is open to the stone.
     s.solidRect(QRectF(well.left(), well.top(), wall, well.height()));
     s.solidRect(QRectF(well.right() - wall, well.top(), wall, well.height()));
     s.solidRect(QRectF(well.left() - 2, well.top() - 4, well.width() + 4, 4), QColor(90, 90, 90));
     // Inflow pipe through the soil and the stone into the well.
-    s.solidRect(QRectF(8, pipeTop, well.left() + wall - 8, pipeInvert - pipeTop));
+    s.solidRect(QRectF(6, pipeTop, well.left() + wall - 6, pipeInvert - pipeTop));
 
-    s.dimension(QPointF(well.left() + wall, 202), QPointF(well.right() - wall, 202));
-    s.text(QStringLiteral("Ｄ"), QPointF(well.center().x(), 190));
+    s.dimension(QPointF(well.left() + wall, 124), QPointF(well.right() - wall, 124));
+    s.text(QStringLiteral("Ｄ"), QPointF(well.center().x(), 111));
 
-    s.extension(QPointF(well.right(), well.bottom()), QPointF(221, well.bottom()));
-    s.dimension(QPointF(215, groundLevel), QPointF(215, well.bottom()));
-    s.text(QStringLiteral("Ｈ"), QPointF(227, 140));
+    s.extension(QPointF(well.right(), well.bottom()), QPointF(188, well.bottom()));
+    s.dimension(QPointF(182, groundLevel), QPointF(182, well.bottom()));
+    s.text(QStringLiteral("Ｈ"), QPointF(194, (groundLevel + well.bottom()) / 2));
 
-    s.extension(QPointF(well.left(), well.bottom()), QPointF(34, well.bottom()));
-    s.dimension(QPointF(40, pipeInvert), QPointF(40, well.bottom()));
-    s.text(QStringLiteral("ｈ"), QPointF(28, 158));
+    s.extension(QPointF(well.left(), well.bottom()), QPointF(40, well.bottom()));
+    s.dimension(QPointF(46, pipeInvert), QPointF(46, well.bottom()));
+    s.text(QStringLiteral("ｈ"), QPointF(34, (pipeInvert + well.bottom()) / 2));
 
-    s.leader(QPointF(224, 240), QPointF(186, 236));
-    s.text(QStringLiteral("砕石層"), QPointF(227, 240), Qt::AlignLeft);
+    s.leader(QPointF(193, 145), QPointF(162, 146));
+    s.text(QStringLiteral("砕石層"), QPointF(196, 145), Qt::AlignLeft);
 
-    s.text(QStringLiteral("Ｄ:直径"), QPointF(270, 105), Qt::AlignLeft);
-    s.text(QStringLiteral("Ｈ:施工深さ"), QPointF(270, 128), Qt::AlignLeft);
-    s.text(QStringLiteral("ｈ:有効深さ"), QPointF(270, 151), Qt::AlignLeft);
+    s.text(QStringLiteral("Ｄ:直径"), QPointF(244, 62), Qt::AlignLeft);
+    s.text(QStringLiteral("Ｈ:施工深さ"), QPointF(244, 82), Qt::AlignLeft);
+    s.text(QStringLiteral("ｈ:有効深さ"), QPointF(244, 102), Qt::AlignLeft);
 }
 
 } // namespace akuenza

@@ -3,9 +3,12 @@
 // inputs: sections (and plans) with the crushed-stone layer and the marks of
 // the dimensions the engineer enters. They have no behaviour of their own.
 
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QSizeF>
 #include <QStringList>
+#include <QTransform>
 #include <QWidget>
 
 class QPaintEvent;
@@ -14,29 +17,43 @@ namespace akuenza {
 
 class Sketch;
 
-// A drawing made in a fixed logical box and scaled, proportions kept, to the
-// widget's current size on a white background. The drawing is composed once
-// per paint by compose(); labels() runs the same composition without a
-// painter, so the list of texts is exactly what the drawing shows.
+// A drawing composed for the panel its dialog places it in: at that size it
+// is drawn 1:1 in whole pixels, so its lines are crisp, and its captions are
+// written in the window font at the font's own size. At another size the
+// lines are scaled, proportions kept and centred, and the captions keep the
+// window font's size. The drawing is composed once per paint by compose();
+// labels() and captions() run the same composition without drawing, so they
+// tell exactly what the drawing shows and where.
 class Schematic : public QWidget {
     Q_OBJECT
 public:
+    struct Caption {
+        QString text;
+        QRect rect;  // in widget pixels, at the widget's current size
+    };
+
     // The texts the drawing shows, in the order it draws them.
     QStringList labels() const;
-    // The logical box the drawing is made in; at this size it is drawn 1:1.
-    QSizeF drawingSize() const { return box_; }
+    // The texts with the places they are written at the current size.
+    QList<Caption> captions() const;
 
+    // The panel size the drawing is composed for.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
-    Schematic(QSizeF box, QWidget* parent);
+    // panelTwips: the size of the panel the dialog places the drawing in.
+    Schematic(QSize panelTwips, QWidget* parent);
     void paintEvent(QPaintEvent* event) override;
 
 private:
     virtual void compose(Sketch& sketch) const = 0;
+    // From the composition's coordinates (pixels of the panel on a 96 dpi
+    // screen) to the widget's pixels.
+    QTransform toWidget() const;
 
     QSizeF box_;
+    QSize panelTwips_;
 };
 
 // Catch basin in a square crushed-stone layer, section: Ｗ and Ｈ.

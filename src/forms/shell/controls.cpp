@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace akuenza {
 
@@ -36,7 +39,7 @@ void TextBox::chainEnter(std::vector<QWidget*> targets, EnterKey key)
         [targets] {
             for (QWidget* t : targets) {
                 if (t && t->isEnabled() && t->isVisibleTo(t->window())) {
-                    focusAndSelect(t);
+                    keyboardFocusAndSelect(t);
                     return;
                 }
             }
@@ -111,6 +114,17 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 void focusAndSelect(QWidget* target)
 {
     target->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(target))
+        box->selectAll();
+}
+
+void keyboardFocusAndSelect(QWidget* target)
+{
+    // A focus move made with the keyboard shows where the focus went (a
+    // button or an option gets its focus frame), as after Tab, even when the
+    // engineer had clicked into the window before.
+    target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::TabFocusReason);
     if (auto* box = qobject_cast<QLineEdit*>(target))
         box->selectAll();
 }
@@ -202,10 +216,71 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
     return label;
 }
 
+namespace {
+
+class LinesLabel final : public QLabel {
+public:
+    LinesLabel(const QString& caption, QStringList breakAfter, QWidget* parent)
+        : QLabel(caption, parent), breakAfter_(std::move(breakAfter))
+    {
+    }
+
+    QSize sizeHint() const override
+    {
+        const QMargins m = contentsMargins();
+        return fontMetrics().size(0, shownText()) +
+               QSize(m.left() + m.right() + 2 * margin(), m.top() + m.bottom() + 2 * margin());
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+    bool hasHeightForWidth() const override { return false; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOption option;
+        option.initFrom(this);
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        style()->drawItemText(&painter, area, int(QStyle::visualAlignment(layoutDirection(), alignment())),
+                              option.palette, isEnabled(), shownText(), foregroundRole());
+    }
+
+private:
+    // The caption with a line break after each break text.
+    QString shownText() const
+    {
+        QString shown = text();
+        qsizetype from = 0;
+        for (const QString& after : breakAfter_) {
+            const qsizetype at = shown.indexOf(after, from);
+            if (at < 0)
+                break;
+            from = at + after.size();
+            if (from < shown.size())
+                shown.insert(from++, QLatin1Char('\n'));
+        }
+        return shown;
+    }
+
+    QStringList breakAfter_;
+};
+
+} // namespace
+
+QLabel* makeLinesLabel(QWidget* parent, const char* name, const QString& caption, const QStringList& breakAfter)
+{
+    auto* label = new LinesLabel(caption, breakAfter, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
 void makeGreen(QLabel* label)
 {
+    // Green while usable only: a disabled heading is drawn in the disabled
+    // text colour like every other disabled caption.
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 64, 0));
+    p.setColor(QPalette::Active, QPalette::WindowText, kHeadingGreen);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, kHeadingGreen);
     label->setPalette(p);
 }
 

@@ -8,6 +8,7 @@
 // assigning the value a control already has runs nothing.
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -64,6 +65,9 @@ private:
 
 // Gives the focus to a control and selects its whole text if it is a box.
 void focusAndSelect(QWidget* target);
+// The same for a move made with the keyboard (Enter along a chain of boxes):
+// the control reached shows its focus frame, as after Tab.
+void keyboardFocusAndSelect(QWidget* target);
 
 // An option button of a group. A click chooses it; code may also un-choose
 // it (setChecked(false)), which runs nothing. Choosing one un-chooses the
@@ -121,6 +125,13 @@ signals:
 
 // A label; green captions head the sections of the forms.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption);
+// A label shown on several lines, each broken after the first occurrence of
+// one of breakAfter, in order; text() keeps the designed one-line caption.
+// Word wrap would break a Japanese caption wherever the width runs out,
+// inside a word as readily as after a closing bracket.
+QLabel* makeLinesLabel(QWidget* parent, const char* name, const QString& caption, const QStringList& breakAfter);
+inline const QColor kHeadingGreen{0, 64, 0};
+// Draws the label in the heading green while it is enabled.
 void makeGreen(QLabel* label);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
 // A frame holding a group of controls; disabling it disables everything inside.

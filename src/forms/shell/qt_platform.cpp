@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,28 +38,38 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
 
 } // namespace
 
-Answer QtPlatform::messageBox(const MessageRequest& request)
+std::unique_ptr<QMessageBox> buildMessageBox(const MessageRequest& request, QWidget* parent)
 {
-    QMessageBox box(qtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    auto box = std::make_unique<QMessageBox>(qtIcon(request.icon), request.title, request.text,
+                                             QMessageBox::NoButton, parent);
     switch (request.buttons) {
     case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
         break;
     case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
     // Captions in the program's language.
-    if (auto* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
-    if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("キャンセル"));
-    if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("はい(&Y)"));
-    if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("いいえ(&N)"));
-    box.setDefaultButton(standardButton(request.defaultButton));
-    switch (box.exec()) {
+    if (auto* b = box->button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
+    if (auto* b = box->button(QMessageBox::Cancel)) b->setText(QStringLiteral("キャンセル"));
+    if (auto* b = box->button(QMessageBox::Yes)) b->setText(QStringLiteral("はい(&Y)"));
+    if (auto* b = box->button(QMessageBox::No)) b->setText(QStringLiteral("いいえ(&N)"));
+    // Plain buttons: some desktop themes put a tick or a cross on them, the
+    // program's boxes show only the caption (the box keeps its own icon).
+    for (QAbstractButton* b : box->buttons())
+        b->setIcon(QIcon());
+    box->setDefaultButton(standardButton(request.defaultButton));
+    return box;
+}
+
+Answer QtPlatform::messageBox(const MessageRequest& request)
+{
+    const std::unique_ptr<QMessageBox> box = buildMessageBox(request, QApplication::activeWindow());
+    switch (box->exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -1,6 +1,10 @@
 #pragma once
 #include "forms/shell/platform.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 namespace akuenza {
 
 // The platform seam on a real desktop: Qt's message boxes, file and printer
@@ -15,6 +19,11 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void runModal(QDialog& dialog) override;
 };
+
+// The message box of a request as QtPlatform shows it: the requested title
+// and icon, the buttons in the program's language without button icons, and
+// the requested default button. Not yet shown.
+std::unique_ptr<QMessageBox> buildMessageBox(const MessageRequest& request, QWidget* parent);
 
 // Turns "caption|pattern|caption|pattern" into Qt's "caption (pattern);;..." form.
 QString qtFileFilter(const QString& filter);

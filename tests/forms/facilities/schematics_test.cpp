@@ -1,8 +1,19 @@
-// The facility drawings: what they say, that they draw inside their widget at
-// any size, keep their proportions, and that their Japanese text has glyphs.
+// The facility drawings: what they say, that they fill the panel their dialog
+// gives them and draw inside it at any size, that their captions are written
+// at the window font's size without running into each other, and that their
+// Japanese text has glyphs.
+#include "support/form_test.h"
+
+#include "forms/facilities/circular_basin_dialog.h"
+#include "forms/facilities/ditch_pipe_dialog.h"
+#include "forms/facilities/infiltration_well_dialog.h"
+#include "forms/facilities/pavement_pond_dialog.h"
+#include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/schematics.h"
+#include "forms/facilities/square_basin_dialog.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
@@ -109,17 +120,23 @@ TEST_P(SchematicDrawing, ShowsExactlyItsLabels)
     EXPECT_EQ(shown, expected);
 }
 
+TEST_P(SchematicDrawing, FillsThePanelItIsComposedFor)
+{
+    const auto schematic = GetParam().make();
+    const QSize panel = schematic->sizeHint();
+    EXPECT_EQ(schematic->minimumSizeHint(), panel);
+    const Ink ink = inkOf(render(*schematic, panel));
+    ASSERT_FALSE(ink.bounds.isEmpty());
+    EXPECT_GE(ink.bounds.width(), panel.width() * 85 / 100);
+    EXPECT_GE(ink.bounds.height(), panel.height() * 85 / 100);
+}
+
 TEST_P(SchematicDrawing, DrawsInsideItsWidgetAtEverySize)
 {
     const auto schematic = GetParam().make();
     const QSize hint = schematic->sizeHint();
-    const QSize minimum = schematic->minimumSizeHint();
-    ASSERT_TRUE(minimum.isValid());
-    EXPECT_LE(minimum.width(), hint.width());
-    EXPECT_LE(minimum.height(), hint.height());
-
-    for (const QSize size : {hint, minimum, hint * 2, QSize(hint.width() * 2, hint.height()),
-                             QSize(hint.width(), hint.height() * 2)}) {
+    for (const QSize size : {hint, hint * 2, QSize(hint.width() * 2, hint.height()),
+                             QSize(hint.width(), hint.height() * 2), hint + QSize(1, 1)}) {
         SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
         const QImage image = render(*schematic, size);
         ASSERT_EQ(image.size(), size);
@@ -130,6 +147,35 @@ TEST_P(SchematicDrawing, DrawsInsideItsWidgetAtEverySize)
         EXPECT_EQ(image.pixel(size.width() - 1, size.height() - 1), qRgb(255, 255, 255));
         // ...and nothing runs into the widget's edges, where it would be cut off.
         EXPECT_EQ(ink.edgeCount, 0);
+        for (const Schematic::Caption& caption : schematic->captions())
+            EXPECT_TRUE(schematic->rect().adjusted(2, 2, -2, -2).contains(caption.rect)) << caption.text.toStdString();
+    }
+}
+
+TEST_P(SchematicDrawing, WritesItsCaptionsAtTheWindowFontSize)
+{
+    const auto schematic = GetParam().make();
+    const QFontMetrics window(schematic->font());
+    const int em = QFontInfo(schematic->font()).pixelSize();
+    for (const QSize size : {schematic->sizeHint(), schematic->sizeHint() * 2}) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        const QImage image = render(*schematic, size);
+        const QList<Schematic::Caption> captions = schematic->captions();
+        ASSERT_EQ(captions.size(), GetParam().labels.size());
+        for (const Schematic::Caption& caption : captions) {
+            SCOPED_TRACE(caption.text.toStdString());
+            EXPECT_EQ(caption.rect.height(), window.height());
+            // The glyphs drawn there are as tall as the window font's: a
+            // caption scaled down with the lines would be a few pixels high.
+            const Ink ink = inkOf(image.copy(caption.rect));
+            ASSERT_FALSE(ink.bounds.isEmpty());
+            EXPECT_GE(ink.bounds.height(), em * 6 / 10);
+        }
+        // Each caption has a place of its own.
+        for (qsizetype i = 0; i < captions.size(); ++i)
+            for (qsizetype j = i + 1; j < captions.size(); ++j)
+                EXPECT_FALSE(captions[i].rect.intersects(captions[j].rect))
+                    << captions[i].text.toStdString() << " runs into " << captions[j].text.toStdString();
     }
 }
 
@@ -139,18 +185,16 @@ TEST_P(SchematicDrawing, KeepsItsProportionsAndStaysCentred)
     const QSize hint = schematic->sizeHint();
     const Ink natural = inkOf(render(*schematic, hint));
     ASSERT_FALSE(natural.bounds.isEmpty());
-    const double ratio = double(natural.bounds.width()) / natural.bounds.height();
 
     for (const QSize size : {QSize(hint.width() * 3, hint.height()), QSize(hint.width(), hint.height() * 3)}) {
         SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
         const Ink stretched = inkOf(render(*schematic, size));
         ASSERT_FALSE(stretched.bounds.isEmpty());
-        EXPECT_NEAR(double(stretched.bounds.width()) / stretched.bounds.height(), ratio, ratio * 0.06);
-        // Same size as at its natural size, centred in the extra room.
-        EXPECT_NEAR(stretched.bounds.width(), natural.bounds.width(), 4);
+        // Drawn as at its own size, centred in the extra room.
+        EXPECT_EQ(stretched.bounds.size(), natural.bounds.size());
         const QPoint offset = stretched.bounds.center() - natural.bounds.center();
-        EXPECT_NEAR(offset.x(), (size.width() - hint.width()) / 2, 3);
-        EXPECT_NEAR(offset.y(), (size.height() - hint.height()) / 2, 3);
+        EXPECT_NEAR(offset.x(), (size.width() - hint.width()) / 2, 1);
+        EXPECT_NEAR(offset.y(), (size.height() - hint.height()) / 2, 1);
     }
 }
 
@@ -202,3 +246,24 @@ TEST(SchematicText, CrushedStoneRendersAsThreeDistinctGlyphs)
     EXPECT_NE(glyphs[1], glyphs[2]);
     EXPECT_NE(glyphs[0], glyphs[2]);
 }
+
+namespace akuenza::test {
+
+using SchematicPanels = FormTest;
+
+TEST_F(SchematicPanels, EachDrawingIsComposedForThePanelItsDialogGivesIt)
+{
+    const std::vector<QWidget*> dialogs = {&app().form<Form2>(), &app().form<Form5>(), &app().form<Form6>(),
+                                           &app().form<Form14>(), &app().form<Form15>(), &app().form<Form18>()};
+    int drawings = 0;
+    for (QWidget* dialog : dialogs) {
+        for (const Schematic* drawing : dialog->findChildren<Schematic*>()) {
+            EXPECT_EQ(drawing->size(), drawing->sizeHint())
+                << dialog->objectName().toStdString() << " " << drawing->metaObject()->className();
+            ++drawings;
+        }
+    }
+    EXPECT_EQ(drawings, 7);
+}
+
+} // namespace akuenza::test

@@ -1,7 +1,10 @@
 // The controls' shared behaviour, driven through real widgets.
 #include "forms/shell/controls.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -153,6 +156,92 @@ TEST_F(Controls, AListIndexIsMinusOneWhenTheTextWasTypedOver)
     list->setListIndex(1); // back to the entry: a change again
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(list->text(), QStringLiteral("細砂"));
+}
+
+// Whether any pixel of the picture is the heading green (or close to it).
+bool showsGreen(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.green() > c.red() + 24 && c.green() > c.blue() + 24)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(Controls, AGreenHeadingIsGreenOnlyWhileEnabled)
+{
+    QLabel* heading = makeLabel(&window, "lbl6", QStringLiteral("流 出 係 数"));
+    QLabel* plain = makeLabel(&window, "lbl_c1", QStringLiteral("Ｃ＝"));
+    heading->setGeometry(200, 100, 120, 20);
+    plain->setGeometry(200, 130, 120, 20);
+    makeGreen(heading);
+    heading->show();
+    plain->show();
+
+    const QPalette colours = heading->palette();
+    EXPECT_EQ(colours.color(QPalette::Active, QPalette::WindowText).name(), kHeadingGreen.name());
+    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::WindowText).name(), kHeadingGreen.name());
+    // Disabled, it takes the colour of every other disabled caption.
+    EXPECT_EQ(colours.color(QPalette::Disabled, QPalette::WindowText).name(),
+              plain->palette().color(QPalette::Disabled, QPalette::WindowText).name());
+    EXPECT_NE(colours.color(QPalette::Disabled, QPalette::WindowText).name(), kHeadingGreen.name());
+
+    EXPECT_TRUE(showsGreen(heading->grab().toImage()));
+    heading->setEnabled(false);
+    EXPECT_FALSE(showsGreen(heading->grab().toImage()));
+    // Disabled through its frame, as the forms do it.
+    heading->setEnabled(true);
+    window.setEnabled(false);
+    EXPECT_FALSE(showsGreen(heading->grab().toImage()));
+    window.setEnabled(true);
+    EXPECT_TRUE(showsGreen(heading->grab().toImage()));
+}
+
+TEST_F(Controls, ALinesLabelBreaksWhereToldAndKeepsItsCaption)
+{
+    QLabel* note = makeLinesLabel(&window, "note", QStringLiteral("（一般的には 0.81）雨水浸透施設"),
+                                  {QStringLiteral("）"), QStringLiteral("not there")});
+    EXPECT_EQ(note->text(), QStringLiteral("（一般的には 0.81）雨水浸透施設"));
+    const QFontMetrics metrics(note->font());
+    EXPECT_EQ(note->sizeHint(), metrics.size(0, QStringLiteral("（一般的には 0.81）\n雨水浸透施設")));
+    // A break text at the very end adds no empty line.
+    QLabel* single = makeLinesLabel(&window, "single", QStringLiteral("（0.81）"), {QStringLiteral("）")});
+    EXPECT_EQ(single->sizeHint().height(), metrics.height());
+}
+
+// Whether the style draws the button as holding a focus the engineer can see.
+bool showsFocus(QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    return option.state.testFlag(QStyle::State_HasFocus) && option.state.testFlag(QStyle::State_KeyboardFocusChange);
+}
+
+TEST_F(Controls, EnterOntoAButtonShowsItsFocusFrameAfterAMouseClick)
+{
+    auto* button = new QPushButton(QStringLiteral("直接入力"), &window);
+    button->setGeometry(200, 10, 90, 24);
+    button->show();
+    a->chainEnter({button}, TextBox::EnterKey::Swallow);
+
+    // Focus given from code (as after an error message) shows no frame...
+    QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 12));
+    focusAndSelect(button);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    EXPECT_FALSE(showsFocus(button));
+    const QImage withoutFrame = button->grab().toImage();
+
+    // ...but the engineer who clicked into the box, typed and pressed Enter
+    // sees where the focus went.
+    QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 12));
+    ASSERT_TRUE(a->hasFocus());
+    QTest::keyClick(a, Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    EXPECT_TRUE(showsFocus(button));
+    EXPECT_NE(button->grab().toImage(), withoutFrame);
 }
 
 TEST(NumberIn, ReadsTheEntryLeniently)

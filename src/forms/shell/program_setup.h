@@ -1,0 +1,12 @@
+#pragma once
+
+namespace akuenza {
+
+// Sets up the running application as the program shows itself: its internal
+// name, the Fusion style on every desktop, and the window fonts. It sets no
+// display name: Qt appends that to the title of every top-level window, and
+// the titles are designed exactly ("エラーメッセージ", "確認", "バージョン情報").
+// Call once, after the QApplication is made.
+void setUpProgram();
+
+} // namespace akuenza

@@ -227,8 +227,10 @@ std::string encodeLine(LineKind kind, const ControlValue& value)
     case LineKind::Check:
     case LineKind::ListIndex:
     {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value.number).ptr;
         std::string out = value.number >= 0 ? " " : "";
-        out.append(std::to_string(value.number));
+        out.append(digits, end);
         out.push_back(' ');
         return out;
     }

@@ -1,5 +1,7 @@
 #include "forms/conditions/design_conditions_form.h"
 
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/facility_families.h"
 #include "forms/facilities/results_form.h"
 #include "forms/shell/main_window.h"
@@ -8,6 +10,32 @@
 namespace akuenza {
 
 namespace {
+
+bool movesOrModifies(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
 
 const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
 
@@ -275,7 +303,14 @@ void Form1::connectReactions()
         showConditionsHint();
         txt_i->setFrame(true);
         opt3->setChecked(true);
+        app().unload<Form12>();
         voidQ1Results();
+    });
+    // Typing an intensity discards the rainfall dialog's entries; keys that
+    // only move the caret or are modifiers type nothing.
+    connect(txt_i, &TextBox::keyPressed, this, [this](int key) {
+        if (!movesOrModifies(key))
+            app().unload<Form12>();
     });
     txt_i->chainEnter({opt7}, TextBox::EnterKey::Swallow);
 
@@ -347,6 +382,7 @@ void Form1::cmd_c1_Click()
     txt_c->setFrame(true);
     txt_a->setFrame(true);
     opt5->setChecked(true);
+    app().unload<Form16>();
     voidQ1Results();
 }
 
@@ -354,6 +390,7 @@ void Form1::cmd_c2_Click()
 {
     app().mainWindow().hideToolbar();
     app().mainWindow().setPanelText(QStringLiteral("msg"), QStringLiteral("流出係数(Ｃ)は、各地域の基準等による事｡"));
+    app().showAt<Form16>(0, 0);
 }
 
 void Form1::cmd_i1_Click()
@@ -361,6 +398,7 @@ void Form1::cmd_i1_Click()
     focusAndSelect(txt_i);
     txt_i->setFrame(true);
     opt3->setChecked(true);
+    app().unload<Form12>();
     voidQ1Results();
 }
 
@@ -369,6 +407,7 @@ void Form1::cmd_i2_Click()
     app().mainWindow().hideToolbar();
     app().mainWindow().setPanelText(
         QStringLiteral("msg"), QStringLiteral("雨量強度式 及び 到達時間 （ｔ） の計算は、各地域の基準等による事｡"));
+    app().showAt<Form12>(0, 0).arrangeForOpening();
 }
 
 void Form1::opt7_Click()

@@ -1,6 +1,8 @@
 #include "forms/shell/main_window.h"
 
 #include "forms/conditions/design_conditions_form.h"
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/results_form.h"
 #include "forms/facilities/circular_basin_dialog.h"
 #include "forms/facilities/ditch_pipe_dialog.h"
@@ -209,8 +211,10 @@ void MDIFofm::Tojiru()
     app_.unload<Form5>();
     app_.unload<Form6>();
     app_.unload<Form11>();
+    app_.unload<Form12>();
     app_.unload<Form14>();
     app_.unload<Form15>();
+    app_.unload<Form16>();
     app_.unload<Form18>();
     app_.unload<Form1>();
 }
@@ -252,6 +256,12 @@ void MDIFofm::FileNew()
         setToolbarButtonEnabled(index, false);
     setPanelText(QStringLiteral("msg"), kConditionsHint);
     showBars();
+
+    // The rainfall dialog stays loaded, hidden, with its constants and times empty.
+    Form12& rainfall = app_.form<Form12>();
+    for (TextBox* box : {rainfall.txt1, rainfall.txt2, rainfall.txt3, rainfall.txt4, rainfall.txt5})
+        box->clear();
+    app_.hide<Form12>();
 
     for (CaseField fc : kFacilityFcFields)
         app_.record.*fc = 0.0;

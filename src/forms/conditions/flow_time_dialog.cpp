@@ -14,6 +14,7 @@ Form22::Form22(App& app) : ModalForm(app)
 {
     setObjectName(QStringLiteral("Form22"));
     setWindowTitle(QStringLiteral("アクエンザ"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
     setFixedSize(twipsToPixels(5520), twipsToPixels(4260));
 
     lblHeading = heading(this, "lblHeading", "流下時間（t2）茨城県", 240, 120, 4800);

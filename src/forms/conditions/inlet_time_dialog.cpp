@@ -19,6 +19,7 @@ Form13::Form13(App& app) : ModalForm(app)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("アクエンザ"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
     setFixedSize(twipsToPixels(6300), twipsToPixels(6720));
 
     lblHeading = heading(this, "lblHeading", "流入時間の計算　（草地、樹林地等）", 240, 120, 5700);

@@ -7,6 +7,10 @@
 #include "x_window_title.h"
 
 #include "forms/conditions/design_conditions_form.h"
+#include "forms/conditions/flow_time_dialog.h"
+#include "forms/conditions/inlet_time_dialog.h"
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
 #include "forms/shell/application.h"
 #include "forms/shell/main_window.h"
 #include "forms/shell/program_setup.h"
@@ -133,6 +137,68 @@ int main(int argc, char** argv)
     ok = checkTitle(version, QStringLiteral("バージョン情報")) && ok;
     ok = save(version, folder, QStringLiteral("version-window.png")) && ok;
     version.close();
+
+    // The hydrology dialogs with a filled example, in a fresh case. The
+    // modal ones are shown without their modal loop so that the picture can
+    // be taken.
+    main.FileNew();
+    akuenza::Form1& conditions = app.form<akuenza::Form1>();
+    conditions.cmd_i2->click();
+    akuenza::Form12& f12 = app.form<akuenza::Form12>();
+    f12.opt4->setChecked(true);
+    f12.txt1->setText(QStringLiteral("5000"));
+    f12.txt2->setText(QStringLiteral("40"));
+    f12.Option4->setChecked(true);
+    f12.Option1->setChecked(true);
+    f12.txt3->setText(QStringLiteral("5"));
+    f12.Option6->setChecked(true);
+    f12.txt4->setText(QStringLiteral("600"));
+    f12.Option7->setChecked(true);
+    f12.txt5->setText(QStringLiteral("1.0"));
+    ok = save(main, folder, QStringLiteral("rainfall-dialog.png")) && ok;
+    f12.cmd1->click();
+
+    conditions.cmd_i2->click();
+    f12.opt5->setChecked(true);
+    f12.txt1->setText(QStringLiteral("5000"));
+    f12.txt2->setText(QStringLiteral("40"));
+    f12.txt6->setText(QStringLiteral("4"));
+    f12.txt7->setText(QStringLiteral("3"));
+    f12.chk1->setChecked(true);
+    ok = save(main, folder, QStringLiteral("rainfall-dialog-ibaraki.png")) && ok;
+    f12.cmd2->click();
+
+    akuenza::Form13& f13 = app.dialog<akuenza::Form13>();
+    f13.txt1->setText(QStringLiteral("100"));
+    f13.txt2->setText(QStringLiteral("10"));
+    f13.txt3->setText(QStringLiteral("0.40"));
+    f13.show();
+    ok = QTest::qWaitForWindowExposed(&f13) && ok;
+    ok = save(f13, folder, QStringLiteral("inlet-time-dialog.png")) && ok;
+    f13.hide();
+
+    akuenza::Form22& f22 = app.dialog<akuenza::Form22>();
+    f22.opt1->setChecked(true);
+    f22.txt1->setText(QStringLiteral("1"));
+    f22.txt2->setText(QStringLiteral("0.01"));
+    f22.show();
+    ok = QTest::qWaitForWindowExposed(&f22) && ok;
+    ok = save(f22, folder, QStringLiteral("flow-time-dialog.png")) && ok;
+    f22.hide();
+
+    conditions.cmd_c2->click();
+    akuenza::Form16& f16 = app.form<akuenza::Form16>();
+    f16.chk_k1->setChecked(true);
+    f16.chk_k6->setChecked(true);
+    f16.chk_t7->setChecked(true);
+    const char* rows[3][2] = {{"0.9", "500"}, {"0.15", "1200"}, {"0.8", "300"}};
+    for (int row = 0; row < 3; ++row) {
+        f16.coefficientBoxes()[row]->setText(QString::fromLatin1(rows[row][0]));
+        f16.areaBoxes()[row]->setText(QString::fromLatin1(rows[row][1]));
+    }
+    ok = save(main, folder, QStringLiteral("runoff-dialog.png")) && ok;
+    f16.cmd1->click();
+    ok = save(main, folder, QStringLiteral("conditions-from-dialogs.png")) && ok;
 
     // The engineer clicks into A of a fresh case, types it and presses Enter:
     // the focus goes to the intensity's 直接入力 button, which shows its

@@ -1,6 +1,8 @@
 #include "forms/conditions/design_conditions_form.h"
 
 #include "core/facilities/soil_table.h"
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
 #include "forms/shell/main_window.h"
@@ -10,6 +12,32 @@
 namespace akuenza {
 
 namespace {
+
+bool movesOrModifies(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
               int height = 270)
@@ -314,7 +342,14 @@ void Form1::connectReactions()
         showConditionsHint();
         txt_i->setFrame(true);
         opt3->setChecked(true);
+        app().unload<Form12>();
         voidQ1Results();
+    });
+    // Typing an intensity discards the rainfall dialog's entries; keys that
+    // only move the caret or are modifiers type nothing.
+    connect(txt_i, &TextBox::keyPressed, this, [this](int key) {
+        if (!movesOrModifies(key))
+            app().unload<Form12>();
     });
     txt_i->chainEnter({opt7}, TextBox::EnterKey::Swallow);
 
@@ -386,6 +421,7 @@ void Form1::cmd_c1_Click()
     txt_c->setFrame(true);
     txt_a->setFrame(true);
     opt5->setChecked(true);
+    app().unload<Form16>();
     voidQ1Results();
 }
 
@@ -393,6 +429,7 @@ void Form1::cmd_c2_Click()
 {
     app().mainWindow().hideToolbar();
     app().mainWindow().setPanelText(QStringLiteral("msg"), kRunoffHint);
+    app().showAt<Form16>(0, 0);
 }
 
 void Form1::cmd_i1_Click()
@@ -400,6 +437,7 @@ void Form1::cmd_i1_Click()
     focusAndSelect(txt_i);
     txt_i->setFrame(true);
     opt3->setChecked(true);
+    app().unload<Form12>();
     voidQ1Results();
 }
 
@@ -407,6 +445,7 @@ void Form1::cmd_i2_Click()
 {
     app().mainWindow().hideToolbar();
     app().mainWindow().setPanelText(QStringLiteral("msg"), kRainfallHint);
+    app().showAt<Form12>(0, 0).arrangeForOpening();
 }
 
 void Form1::opt7_Click()

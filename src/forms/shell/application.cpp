@@ -13,6 +13,11 @@ namespace akuenza {
 
 Form::Form(App& app) : app_(app) {}
 
+ModalForm::ModalForm(App& app) : QDialog(&app.mainWindow()), app_(app)
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
 namespace {
 
 // The child windows are borderless panels laid side by side in the work
@@ -113,6 +118,27 @@ void App::unloadForm(std::type_index type)
     QPointer<QMdiSubWindow> sub = it->second;
     forms_.erase(it);
     delete sub.data();
+}
+
+ModalForm* App::findDialog(std::type_index type) const
+{
+    const auto it = dialogs_.find(type);
+    return it == dialogs_.end() ? nullptr : it->second.data();
+}
+
+void App::unloadDialog(std::type_index type)
+{
+    const auto it = dialogs_.find(type);
+    if (it == dialogs_.end())
+        return;
+    QPointer<ModalForm> dialog = it->second;
+    dialogs_.erase(it);
+    if (!dialog)
+        return;
+    // Hiding ends a modal run; the object itself may still be on the call
+    // stack (its own Cancel), so it goes when control is back in the loop.
+    dialog->hide();
+    dialog->deleteLater();
 }
 
 bool App::isShown(const Form* form) const

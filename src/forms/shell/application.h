@@ -7,6 +7,7 @@
 #include "core/record/design_case.h"
 #include "forms/shell/platform.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -31,6 +32,21 @@ public:
     virtual void Form_Activate() {}
     // Runs when the form is unloaded (not when the program ends).
     virtual void Form_Unload() {}
+
+    App& app() const { return app_; }
+
+private:
+    App& app_;
+};
+
+// Base of the program's own modal dialogs that live between openings: created
+// on first use, hidden by their OK with the entries kept, destroyed by their
+// Cancel or by the unloads of the window they serve. They are shown modally
+// through the platform seam (App::showModal) and belong to the main window.
+class ModalForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit ModalForm(App& app);
 
     App& app() const { return app_; }
 
@@ -103,16 +119,43 @@ public:
     // Places a form at a position in twips in the work area, shows and activates it.
     void place(Form* form, int leftTwips, int topTwips);
 
+    // The modal dialog of type D, created hidden on first use.
+    template <class D>
+    D& dialog();
+    // The modal dialog of type D if it is loaded, without creating it.
+    template <class D>
+    D* loadedDialog() const
+    {
+        return static_cast<D*>(findDialog(typeid(D)));
+    }
+    // Shows the dialog modally (creating it on first use) until it is hidden or unloaded.
+    template <class D>
+    void showModal()
+    {
+        platform_.runModal(dialog<D>());
+    }
+    // Discards the dialog and its entries; skipped if not loaded. Safe from
+    // the dialog's own handlers and while it is shown: it is closed at once
+    // and destroyed once control is back in the event loop.
+    template <class D>
+    void unloadDialog()
+    {
+        unloadDialog(typeid(D));
+    }
+    void unloadDialog(std::type_index type);
+
     // Ends the program at once, without questions.
     void endProgram();
     bool programEnded() const { return ended_; }
 
 private:
     Form* adopt(std::type_index type, Form* form);
+    ModalForm* findDialog(std::type_index type) const;
 
     Platform& platform_;
     std::unique_ptr<MDIFofm> mainWindow_;
     std::unordered_map<std::type_index, QPointer<QMdiSubWindow>> forms_;
+    std::unordered_map<std::type_index, QPointer<ModalForm>> dialogs_;
     int modalDepth_ = 0;
     bool ended_ = false;
 };
@@ -129,6 +172,16 @@ template <class F>
 F* App::loaded() const
 {
     return static_cast<F*>(loadedForm(typeid(F)));
+}
+
+template <class D>
+D& App::dialog()
+{
+    if (ModalForm* existing = findDialog(typeid(D)))
+        return static_cast<D&>(*existing);
+    D* created = new D(*this);
+    dialogs_[typeid(D)] = created;
+    return *created;
 }
 
 template <class F>

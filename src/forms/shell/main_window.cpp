@@ -2,6 +2,8 @@
 
 #include "core/facilities/facility_families.h"
 #include "forms/conditions/design_conditions_form.h"
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/results_form.h"
 #include "forms/facilities/circular_basin_dialog.h"
 #include "forms/facilities/ditch_pipe_dialog.h"
@@ -217,8 +219,10 @@ void MDIFofm::Tojiru()
     app_.unload<Form5>();
     app_.unload<Form6>();
     app_.unload<Form11>();
+    app_.unload<Form12>();
     app_.unload<Form14>();
     app_.unload<Form15>();
+    app_.unload<Form16>();
     app_.unload<Form18>();
     app_.unload<Form1>();
 }
@@ -255,6 +259,12 @@ void MDIFofm::FileNew()
     disableSaveAndPrintCommands(false);
     setPanelText(QStringLiteral("msg"), kConditionsHint);
     showBars();
+
+    // The rainfall dialog stays loaded, hidden, with its constants and times empty.
+    Form12& rainfall = app_.form<Form12>();
+    for (TextBox* box : {rainfall.txt1, rainfall.txt2, rainfall.txt3, rainfall.txt4, rainfall.txt5})
+        box->clear();
+    app_.hide<Form12>();
 
     for (CaseField fc : facilityInfiltrationVolumes())
         app_.record.*fc = 0.0;

@@ -9,6 +9,7 @@
 #include "forms/conditions/reference_table.h"
 #include "forms/facilities/results_form.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/status_texts.h"
 
 #include <QToolBar>
 
@@ -16,7 +17,6 @@ namespace akuenza {
 
 namespace {
 
-const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
 const QString kIbarakiSource = QStringLiteral("茨城県宅地開発関係資料集による(茨城県土木部都市局建築指導課)");
 
 using namespace placed;
@@ -477,11 +477,8 @@ void Form12::cmd1_Click()
     conditions.opt4->setChecked(true);
 
     // The previous calculation is void.
+    app().form<Form11>().voidHandedBackQ1();
     MDIFofm& main = app().mainWindow();
-    for (int index : {3, 5, 6})
-        main.setToolbarButtonEnabled(index, false);
-    app().form<Form11>().lbl3->setText(QString());
-    app().record.countermeasureRainwaterQ1 = 0.0;
 
     main.Toolbar1->show();
     main.setPanelText(QStringLiteral("msg"), kConditionsHint);

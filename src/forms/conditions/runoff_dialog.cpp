@@ -5,6 +5,7 @@
 #include "forms/conditions/placed_controls.h"
 #include "forms/facilities/results_form.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/status_texts.h"
 
 #include <QToolBar>
 
@@ -14,7 +15,6 @@ namespace {
 
 using namespace placed;
 
-const QString kConditionsHint = QStringLiteral("流出係数（C）、及び 降雨強度（I）は、各地域の基準等による事｡");
 
 // A land-use category of the reference panel: its check box, caption, the
 // name it writes into a row (not always the caption: some names carry two
@@ -225,11 +225,8 @@ void Form16::cmd1_Click()
     app().focusOn(conditions.cmd_i1);
 
     // The previous calculation is void.
+    app().form<Form11>().voidHandedBackQ1();
     MDIFofm& main = app().mainWindow();
-    for (int index : {3, 5, 6})
-        main.setToolbarButtonEnabled(index, false);
-    app().form<Form11>().lbl3->setText(QString());
-    app().record.countermeasureRainwaterQ1 = 0.0;
 
     main.Men_S->setEnabled(true);
     main.showBars();

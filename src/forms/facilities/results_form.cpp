@@ -248,6 +248,13 @@ void Form11::voidQ1Results()
         l->setText(QString());
 }
 
+void Form11::voidHandedBackQ1()
+{
+    app().mainWindow().disableSaveAndPrintButtons();
+    app().record.countermeasureRainwaterQ1 = 0.0;
+    lbl3->setText(QString());
+}
+
 void Form11::voidWellResult()
 {
     app().mainWindow().disableSaveAndPrintButtons();

@@ -39,6 +39,9 @@ public:
     void voidFacilityResults();
     // Voids the shown Q1 after a rainwater input changed.
     void voidQ1Results();
+    // Voids Q1 after a hydrology dialog handed a new C, A or I back: Q1 = 0,
+    // its label emptied, save and print disabled.
+    void voidHandedBackQ1();
     // Voids the infiltration well's depth after an edit in its dialog.
     void voidWellResult();
 

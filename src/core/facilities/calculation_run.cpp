@@ -72,10 +72,10 @@ std::optional<FailedCheck> refuseNonFinite(DesignCase& rec, const RunEntries& en
     failed.clearsResults = true;
 
     if (!std::isfinite(rec.countermeasureRainwaterQ1)) {
-        failed.message = "対策雨水量が計算できません。流出係数、降雨強度及び対策面積を確認してください。";
+        failed.message = kRainwaterNotComputable;
         failed.focus = FocusTarget{0, c.optU2 ? "txt_u" : "txt_c"};
     } else if (!std::isfinite(rec.totalInfiltrationFc)) {
-        failed.message = "浸透量が計算できません。浸透施設の寸法を確認してください。";
+        failed.message = kInfiltrationNotComputable;
         // The first kind that cannot be computed; when every kind can but
         // their sum cannot, the largest kind.
         const FacilityKind* largestKind = nullptr;
@@ -100,11 +100,10 @@ std::optional<FailedCheck> refuseNonFinite(DesignCase& rec, const RunEntries& en
             failed.focus =
                 FocusTarget{largestFamily, facilityFamily(largestFamily)->box(largestKind->keyBox).name};
     } else if (c.opt8 && !std::isfinite(increasedQ1(rec.volumeIncreasePercent, rec.countermeasureRainwaterQ1))) {
-        failed.message = "計画雨水量の割増しが大きすぎます。割増しを確認してください。";
+        failed.message = kIncreaseTooLarge;
         failed.focus = FocusTarget{0, "txt1"};
     } else if (c.well() && !std::isfinite(rec.wellEffectiveDepthH)) {
-        failed.message =
-            "浸透井の有効深さが計算できません。直径Ｄ、個数ｎ及び土質の飽和透水係数を確認してください。";
+        failed.message = kWellDepthNotComputable;
         failed.focus = FocusTarget{kWellSelector, "txt1d"};
     } else {
         return std::nullopt;

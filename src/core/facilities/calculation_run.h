@@ -96,6 +96,15 @@ struct RunOutcome {
     bool ok() const { return !failed; }
 };
 
+// The messages with which a result beyond the range of numbers is refused,
+// by the run and by every command that would print such a value.
+inline constexpr const char* kRainwaterNotComputable =
+    "対策雨水量が計算できません。流出係数、降雨強度及び対策面積を確認してください。";
+inline constexpr const char* kInfiltrationNotComputable = "浸透量が計算できません。浸透施設の寸法を確認してください。";
+inline constexpr const char* kIncreaseTooLarge = "計画雨水量の割増しが大きすぎます。割増しを確認してください。";
+inline constexpr const char* kWellDepthNotComputable =
+    "浸透井の有効深さが計算できません。直径Ｄ、個数ｎ及び土質の飽和透水係数を確認してください。";
+
 // Zairyou_1: the design conditions into the record.
 void copyDesignConditions(DesignCase& record, const ConditionEntries& entries);
 

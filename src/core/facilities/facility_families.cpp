@@ -11,6 +11,7 @@ using D = DesignCase;
 
 constexpr const char* kMetre = "ｍ";
 constexpr const char* kPieces = "個";
+constexpr const char* kBasin = "浸透桝";
 
 std::vector<FacilityFamily> buildFamilies()
 {
@@ -36,16 +37,16 @@ std::vector<FacilityFamily> buildFamilies()
         {
             {"square11", 0, KfFormula::SquareSidesAndBottom, PerUnit::Piece, &D::square11W, nullptr, &D::square11H,
              &D::square11N, &D::square11a, &D::square11b, &D::square11c, &D::square11Kf, &D::square11Qf,
-             &D::square11Q, &D::square11Fc},
+             &D::square11Q, &D::square11Fc, {kBasin, 38, true}},
             {"square12", 3, KfFormula::SquareSidesAndBottom, PerUnit::Piece, &D::square12W, nullptr, &D::square12H,
              &D::square12N, &D::square12a, &D::square12b, &D::square12c, &D::square12Kf, &D::square12Qf,
-             &D::square12Q, &D::square12Fc},
+             &D::square12Q, &D::square12Fc, {kBasin}},
             {"square21", 6, KfFormula::SquareBottomOnly, PerUnit::Piece, &D::square21W, nullptr, &D::square21H,
              &D::square21N, &D::square21a, &D::square21b, nullptr, &D::square21Kf, &D::square21Qf, &D::square21Q,
-             &D::square21Fc},
+             &D::square21Fc, {kBasin}},
             {"square22", 9, KfFormula::SquareBottomOnly, PerUnit::Piece, &D::square22W, nullptr, &D::square22H,
              &D::square22N, &D::square22a, &D::square22b, nullptr, &D::square22Kf, &D::square22Qf, &D::square22Q,
-             &D::square22Fc},
+             &D::square22Fc, {kBasin}},
         },
         {0, 3, 6, 9}});
 
@@ -63,9 +64,9 @@ std::vector<FacilityFamily> buildFamilies()
         },
         {
             {"rect1", 0, KfFormula::Rectangular, PerUnit::Piece, &D::rect1W, &D::rect1L, &D::rect1H, &D::rect1N,
-             &D::rect1a, &D::rect1b, nullptr, &D::rect1Kf, &D::rect1Qf, &D::rect1Q, &D::rect1Fc},
+             &D::rect1a, &D::rect1b, nullptr, &D::rect1Kf, &D::rect1Qf, &D::rect1Q, &D::rect1Fc, {kBasin}},
             {"rect2", 4, KfFormula::Rectangular, PerUnit::Piece, &D::rect2W, &D::rect2L, &D::rect2H, &D::rect2N,
-             &D::rect2a, &D::rect2b, nullptr, &D::rect2Kf, &D::rect2Qf, &D::rect2Q, &D::rect2Fc},
+             &D::rect2a, &D::rect2b, nullptr, &D::rect2Kf, &D::rect2Qf, &D::rect2Q, &D::rect2Fc, {kBasin}},
         },
         {0, 4}});
 
@@ -88,16 +89,16 @@ std::vector<FacilityFamily> buildFamilies()
         {
             {"circular11", 0, KfFormula::CircularSidesAndBottom, PerUnit::Piece, &D::circular11D, nullptr,
              &D::circular11H, &D::circular11N, &D::circular11a, &D::circular11b, &D::circular11c, &D::circular11Kf,
-             &D::circular11Qf, &D::circular11Q, &D::circular11Fc},
+             &D::circular11Qf, &D::circular11Q, &D::circular11Fc, {kBasin}},
             {"circular12", 3, KfFormula::CircularSidesAndBottom, PerUnit::Piece, &D::circular12D, nullptr,
              &D::circular12H, &D::circular12N, &D::circular12a, &D::circular12b, &D::circular12c, &D::circular12Kf,
-             &D::circular12Qf, &D::circular12Q, &D::circular12Fc},
+             &D::circular12Qf, &D::circular12Q, &D::circular12Fc, {kBasin}},
             {"circular21", 6, KfFormula::CircularBottomOnly, PerUnit::Piece, &D::circular21D, nullptr,
              &D::circular21H, &D::circular21N, &D::circular21a, &D::circular21b, nullptr, &D::circular21Kf,
-             &D::circular21Qf, &D::circular21Q, &D::circular21Fc},
+             &D::circular21Qf, &D::circular21Q, &D::circular21Fc, {kBasin}},
             {"circular22", 9, KfFormula::CircularBottomOnly, PerUnit::Piece, &D::circular22D, nullptr,
              &D::circular22H, &D::circular22N, &D::circular22a, &D::circular22b, nullptr, &D::circular22Kf,
-             &D::circular22Qf, &D::circular22Q, &D::circular22Fc},
+             &D::circular22Qf, &D::circular22Q, &D::circular22Fc, {kBasin}},
         },
         {0, 3, 6, 9}});
 
@@ -120,13 +121,13 @@ std::vector<FacilityFamily> buildFamilies()
         },
         {
             {"ditch1", 0, KfFormula::Linear, PerUnit::Metre, &D::ditch1W, &D::ditch1L, &D::ditch1H, &D::ditch1L,
-             &D::ditch1a, &D::ditch1b, nullptr, &D::ditch1Kf, &D::ditch1Qf, &D::ditch1Q, &D::ditch1Fc},
+             &D::ditch1a, &D::ditch1b, nullptr, &D::ditch1Kf, &D::ditch1Qf, &D::ditch1Q, &D::ditch1Fc, {"浸透側溝"}},
             {"ditch2", 3, KfFormula::Linear, PerUnit::Metre, &D::ditch2W, &D::ditch2L, &D::ditch2H, &D::ditch2L,
-             &D::ditch2a, &D::ditch2b, nullptr, &D::ditch2Kf, &D::ditch2Qf, &D::ditch2Q, &D::ditch2Fc},
+             &D::ditch2a, &D::ditch2b, nullptr, &D::ditch2Kf, &D::ditch2Qf, &D::ditch2Q, &D::ditch2Fc, {"浸透側溝"}},
             {"pipe1", 6, KfFormula::Linear, PerUnit::Metre, &D::pipe1W, &D::pipe1L, &D::pipe1H, &D::pipe1L,
-             &D::pipe1a, &D::pipe1b, nullptr, &D::pipe1Kf, &D::pipe1Qf, &D::pipe1Q, &D::pipe1Fc},
+             &D::pipe1a, &D::pipe1b, nullptr, &D::pipe1Kf, &D::pipe1Qf, &D::pipe1Q, &D::pipe1Fc, {"浸透管(トレンチ)"}},
             {"pipe2", 9, KfFormula::Linear, PerUnit::Metre, &D::pipe2W, &D::pipe2L, &D::pipe2H, &D::pipe2L,
-             &D::pipe2a, &D::pipe2b, nullptr, &D::pipe2Kf, &D::pipe2Qf, &D::pipe2Q, &D::pipe2Fc},
+             &D::pipe2a, &D::pipe2b, nullptr, &D::pipe2Kf, &D::pipe2Qf, &D::pipe2Q, &D::pipe2Fc, {"浸透管(トレンチ)"}},
         },
         {0, 3, 6, 9}});
 
@@ -142,9 +143,9 @@ std::vector<FacilityFamily> buildFamilies()
         {
             {"pavement", 0, KfFormula::Area, PerUnit::SquareMetre, nullptr, nullptr, &D::pavementH, &D::pavementS,
              &D::pavementCoefA, &D::pavementCoefB, nullptr, &D::pavementKf, &D::pavementQf, &D::pavementQ,
-             &D::pavementFc},
+             &D::pavementFc, {"浸透舗装", 37}},
             {"pond", 2, KfFormula::Area, PerUnit::SquareMetre, nullptr, nullptr, &D::pondH, &D::pondS,
-             &D::pondCoefA, &D::pondCoefB, nullptr, &D::pondKf, &D::pondQf, &D::pondQ, &D::pondFc},
+             &D::pondCoefA, &D::pondCoefB, nullptr, &D::pondKf, &D::pondQf, &D::pondQ, &D::pondFc, {"浸透池"}},
         },
         {0, 2}});
 

@@ -40,6 +40,15 @@ enum class KfFormula {
 // What the rates of a kind are given per, and what its volume multiplies by.
 enum class PerUnit { Piece, Metre, SquareMetre };
 
+// What the calculation sheet prints of a kind beyond its formula and fields.
+struct SheetFacts {
+    const char* title;          // named in the block heading: "浸透桝", "浸透側溝", ...
+    int coefficientIndent = 38; // indent of the coefficient lines that name a formula
+    // The first square-basin row keeps spacing of its own in the Qf and Fc
+    // lines and in its Kf heading for W > 10 (ideographic spaces).
+    bool ownSpacing = false;
+};
+
 // One facility kind: a basin type, a ditch or pipe type, the pavement or the pond.
 struct FacilityKind {
     const char* prefix;      // names its record fields, e.g. "square11"
@@ -52,6 +61,7 @@ struct FacilityKind {
     CaseField quantity;      // N, L or S: Fc = Q x quantity
     CaseField a, b, c;       // c is nullptr where the kind has no c term
     CaseField Kf, Qf, Q, Fc;
+    SheetFacts sheet;
 };
 
 struct FacilityFamily {

@@ -61,7 +61,7 @@ public:
     QString openFileName(const FileDialogRequest&) override { return {}; }
     QString saveFileName(const FileDialogRequest&) override { return {}; }
     bool choosePrinter(QPrinter&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
+    bool openInTextEditor(const QString&) override { return false; }
     void runModal(QDialog&) override {}
 };
 

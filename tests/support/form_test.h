@@ -27,7 +27,7 @@ protected:
     Form1& f1() { return app_->form<Form1>(); }
     Form11& f11() { return app_->form<Form11>(); }
 
-    // File > New, as from the toolbar.
+    // File > New, as from the toolbar (agreeing to discard an open case).
     void newCase();
     // A mouse click in the middle of a control, as the engineer does it.
     static void click(QWidget* control);

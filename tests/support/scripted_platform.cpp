@@ -20,7 +20,7 @@ void ScriptedPlatform::queueModalAction(std::function<void(QDialog&)> action)
 
 Answer ScriptedPlatform::messageBox(const MessageRequest& request)
 {
-    PlatformCall call{PlatformCall::Kind::Message, request, {}, {}, {}, {}};
+    PlatformCall call{PlatformCall::Kind::Message, request, {}, {}, {}};
     calls_.push_back(call);
     if (answers_.empty())
         return request.defaultButton;
@@ -29,11 +29,11 @@ Answer ScriptedPlatform::messageBox(const MessageRequest& request)
     return next();
 }
 
-void ScriptedPlatform::beep() { calls_.push_back({PlatformCall::Kind::Beep, {}, {}, {}, {}, {}}); }
+void ScriptedPlatform::beep() { calls_.push_back({PlatformCall::Kind::Beep, {}, {}, {}, {}}); }
 
 QString ScriptedPlatform::openFileName(const FileDialogRequest& request)
 {
-    calls_.push_back({PlatformCall::Kind::OpenFile, {}, request, {}, {}, {}});
+    calls_.push_back({PlatformCall::Kind::OpenFile, {}, request, {}, {}});
     if (fileNames_.empty())
         return {};
     QString name = fileNames_.front();
@@ -43,7 +43,7 @@ QString ScriptedPlatform::openFileName(const FileDialogRequest& request)
 
 QString ScriptedPlatform::saveFileName(const FileDialogRequest& request)
 {
-    calls_.push_back({PlatformCall::Kind::SaveFile, {}, request, {}, {}, {}});
+    calls_.push_back({PlatformCall::Kind::SaveFile, {}, request, {}, {}});
     if (fileNames_.empty())
         return {};
     QString name = fileNames_.front();
@@ -53,7 +53,7 @@ QString ScriptedPlatform::saveFileName(const FileDialogRequest& request)
 
 bool ScriptedPlatform::choosePrinter(QPrinter&)
 {
-    calls_.push_back({PlatformCall::Kind::Printer, {}, {}, {}, {}, {}});
+    calls_.push_back({PlatformCall::Kind::Printer, {}, {}, {}, {}});
     if (printerAnswers_.empty())
         return false;
     const bool accepted = printerAnswers_.front();
@@ -61,15 +61,15 @@ bool ScriptedPlatform::choosePrinter(QPrinter&)
     return accepted;
 }
 
-bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments)
+bool ScriptedPlatform::openInTextEditor(const QString& file)
 {
-    calls_.push_back({PlatformCall::Kind::Program, {}, {}, program, arguments, {}});
-    return true;
+    calls_.push_back({PlatformCall::Kind::Editor, {}, {}, file, {}});
+    return editorStarts_;
 }
 
 void ScriptedPlatform::runModal(QDialog& dialog)
 {
-    calls_.push_back({PlatformCall::Kind::Modal, {}, {}, {}, {}, dialog.windowTitle()});
+    calls_.push_back({PlatformCall::Kind::Modal, {}, {}, {}, dialog.windowTitle()});
     if (modalActions_.empty())
         return;
     auto action = std::move(modalActions_.front());

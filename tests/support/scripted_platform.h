@@ -12,12 +12,11 @@
 namespace akuenza::test {
 
 struct PlatformCall {
-    enum class Kind { Message, Beep, OpenFile, SaveFile, Printer, Program, Modal };
+    enum class Kind { Message, Beep, OpenFile, SaveFile, Printer, Editor, Modal };
     Kind kind;
     MessageRequest message;   // Message
     FileDialogRequest file;   // OpenFile, SaveFile
-    QString program;          // Program
-    QStringList arguments;    // Program
+    QString editorFile;       // Editor
     QString windowTitle;      // Modal
 };
 
@@ -39,8 +38,11 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     bool choosePrinter(QPrinter& printer) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openInTextEditor(const QString& file) override;
     void runModal(QDialog& dialog) override;
+
+    // Whether the desktop has a text editor to start.
+    void setEditorStarts(bool starts) { editorStarts_ = starts; }
 
     const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<MessageRequest> messages() const;
@@ -49,6 +51,7 @@ public:
 
 private:
     std::vector<PlatformCall> calls_;
+    bool editorStarts_ = true;
     std::deque<std::function<Answer()>> answers_;
     std::deque<QString> fileNames_;
     std::deque<bool> printerAnswers_;

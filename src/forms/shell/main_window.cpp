@@ -11,6 +11,8 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
+#include "forms/project/project_files.h"
+#include "forms/report/sheet_file.h"
 #include "forms/shell/application.h"
 #include "forms/shell/reference_window.h"
 #include "forms/shell/status_texts.h"
@@ -98,6 +100,11 @@ void MDIFofm::buildMenus()
 
     connect(Men_F, &QMenu::aboutToShow, this, &MDIFofm::Men_F_Click);
     connect(Men_FNew, &QAction::triggered, this, &MDIFofm::FileNew);
+    connect(Men_FOpn, &QAction::triggered, this, &MDIFofm::FileOpen);
+    connect(Men_FOvw, &QAction::triggered, this, &MDIFofm::FileUpdate);
+    connect(Men_FSav, &QAction::triggered, this, &MDIFofm::FileSaveAs);
+    connect(Men_FEWri, &QAction::triggered, this, &MDIFofm::Men_FEWri_Click);
+    connect(Men_FEOpn, &QAction::triggered, this, &MDIFofm::Men_FEOpn_Click);
     connect(Men_FCls, &QAction::triggered, this, &MDIFofm::FileClose);
     connect(Men_FEnd, &QAction::triggered, this, &MDIFofm::FileExit);
     connect(Men_S, &QAction::triggered, this, &MDIFofm::showReference);
@@ -144,9 +151,15 @@ void MDIFofm::Toolbar1_ButtonClick(int index)
     case 1:
         FileNew();
         break;
+    case 2:
+        FileOpen();
+        break;
+    case 3:
+        FileUpdate();
+        break;
     default:
-        // 2 open, 3 overwrite save, 5 print image and 6 print come with the
-        // project file and the calculation sheet; 4 is the separator.
+        // 5 print image and 6 print come with the print image; 4 is the
+        // separator, and any other index does nothing.
         break;
     }
 }
@@ -229,6 +242,9 @@ void MDIFofm::Tojiru()
 
 void MDIFofm::FileNew()
 {
+    // A case being entered is not discarded without Close's question.
+    if (app_.isVisible<Form1>() && !confirmDiscard())
+        return;
     Tojiru();
     app_.unload<Form1>();
     app_.unload<Form11>();
@@ -270,12 +286,48 @@ void MDIFofm::FileNew()
         app_.record.*fc = 0.0;
 }
 
-void MDIFofm::FileClose()
+bool MDIFofm::confirmDiscard()
 {
     const Answer answer = app_.ask({QStringLiteral("作成中のデータが失われます。閉じてもよろしいですか？"),
                                     QStringLiteral("確認"), MessageButtons::OkCancel, MessageIcon::Question,
                                     Answer::Cancel});
-    if (answer == Answer::Cancel)
+    return answer != Answer::Cancel;
+}
+
+void MDIFofm::FileOpen() { akuenza::FileOpen(app_); }
+
+// The sheet builder picks the sheet by the well box; both procedures write
+// what it gives.
+void MDIFofm::Kakikomi() { writeSheetFile(app_); }
+
+void MDIFofm::Kakikomi_3() { writeSheetFile(app_); }
+
+void MDIFofm::Men_FEWri_Click()
+{
+    const CheckBox* well = app_.form<Form1>().chk6;
+    if (well->value() == 0)
+        Kakikomi();
+    else if (well->value() == 1)
+        Kakikomi_3();
+}
+
+void MDIFofm::Men_FEOpn_Click() { openSheetFile(app_); }
+
+void MDIFofm::FileUpdate() { akuenza::FileUpdate(app_); }
+
+void MDIFofm::FileSaveAs() { akuenza::FileSaveAs(app_); }
+
+void MDIFofm::enableSaveAndPrintCommands()
+{
+    for (QAction* item : {Men_FSav, Men_FOvw, Men_FImg, Men_FPrn, Men_FEWri})
+        item->setEnabled(true);
+    for (int index : {3, 5, 6})
+        setToolbarButtonEnabled(index, true);
+}
+
+void MDIFofm::FileClose()
+{
+    if (!confirmDiscard())
         return;
     Tojiru();
     setPanelText(QStringLiteral("msg"), QString());

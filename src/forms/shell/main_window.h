@@ -72,6 +72,20 @@ public:
 
     // ---- Procedures of the document lifecycle ----
     void FileNew();
+    // 開く, 上書き保存 and 名前をつけて保存 of the project file.
+    void FileOpen();
+    void FileUpdate();
+    void FileSaveAs();
+    // 書き込み: the facility sheet (Kakikomi) or the well sheet (Kakikomi_3),
+    // as the design conditions form's well box says; 起動: the text editor.
+    void Kakikomi();
+    void Kakikomi_3();
+    void Men_FEWri_Click();
+    void Men_FEOpn_Click();
+    // Close's question: may the case being entered be discarded?
+    bool confirmDiscard();
+    // A case with results was opened: every save and print command is usable.
+    void enableSaveAndPrintCommands();
     void Tojiru();
     void FileClose();
     void FileExit();
@@ -86,6 +100,7 @@ private:
     void buildToolbar();
     // The save and print menu items (and 書き込み when asked) with buttons 3, 5, 6.
     void disableSaveAndPrintCommands(bool includingWrite);
+
     void showVersion();
     void showReference();
 

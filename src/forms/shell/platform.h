@@ -41,8 +41,9 @@ public:
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     // Lets the engineer choose and set up the printer; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
-    // Starts an external program without waiting for it; false if it could not start.
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Opens a text file in the desktop's text editor without waiting for it;
+    // false if no editor could be started.
+    virtual bool openInTextEditor(const QString& file) = 0;
     // Shows one of the program's own windows modally until it closes.
     virtual void runModal(QDialog& dialog) = 0;
 };

@@ -7,7 +7,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
 #include <QPushButton>
 
 namespace akuenza {
@@ -112,9 +114,10 @@ bool QtPlatform::choosePrinter(QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
+bool QtPlatform::openInTextEditor(const QString& file)
 {
-    return QProcess::startDetached(program, arguments);
+    // The desktop's own application for text files; no shell in between.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
 }
 
 void QtPlatform::runModal(QDialog& dialog) { dialog.exec(); }

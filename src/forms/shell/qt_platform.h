@@ -16,7 +16,7 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     bool choosePrinter(QPrinter& printer) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openInTextEditor(const QString& file) override;
     void runModal(QDialog& dialog) override;
 };
 

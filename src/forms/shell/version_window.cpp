@@ -22,7 +22,7 @@ Form10::Form10(QWidget* parent) : QDialog(parent)
     Image1->setPixmap(programIcon().pixmap(kIconSize, kIconSize));
     Image1->setFixedSize(kIconSize, kIconSize);
 
-    Label1 = new QLabel(QStringLiteral("アクエンザ  Version 1.16"), this);
+    Label1 = new QLabel(kVersionCaption, this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     cmdOK = new QPushButton(QStringLiteral("ＯＫ"), this);

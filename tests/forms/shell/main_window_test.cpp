@@ -90,7 +90,13 @@ TEST_F(MainWindow, NewTwiceGivesTheSameFreshCase)
     f1().chk_t->setValue(1);
     mainWindow().setFileName(QStringLiteral("/tmp/old.qzk"));
     record().pipe2Fc = 4.0;
-    newCase();
+    platform_->clear();
+    platform_->queueAnswer(Answer::Ok);
+    mainWindow().toolbarButton(1)->trigger();
+    // The typed case is discarded only after Close's question.
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("作成中のデータが失われます。閉じてもよろしいですか？"));
+    EXPECT_EQ(messages()[0].defaultButton, Answer::Cancel);
     EXPECT_EQ(f1().txt_c->text(), QString());
     EXPECT_EQ(f1().chk_t->value(), 0);
     EXPECT_EQ(f1().cbo1->text(), QStringLiteral("細砂"));
@@ -98,7 +104,24 @@ TEST_F(MainWindow, NewTwiceGivesTheSameFreshCase)
     EXPECT_EQ(app().form<Form2>().chk1->value(), 0);
     EXPECT_EQ(mainWindow().fileName(), QString());
     EXPECT_EQ(record().pipe2Fc, 0.0);
-    EXPECT_TRUE(messages().empty()); // New asks nothing
+}
+
+TEST_F(MainWindow, NewKeepsTheOpenCaseWhenTheQuestionIsCancelled)
+{
+    newCase();
+    type(f1().txt_c, QStringLiteral("0.9"));
+    mainWindow().setFileName(QStringLiteral("/tmp/old.qzk"));
+    platform_->queueAnswer(Answer::Cancel);
+    mainWindow().Men_FNew->trigger();
+    EXPECT_EQ(f1().txt_c->text(), QStringLiteral("0.9"));
+    EXPECT_EQ(mainWindow().fileName(), QStringLiteral("/tmp/old.qzk"));
+    // With no case open New asks nothing.
+    platform_->queueAnswer(Answer::Ok);
+    mainWindow().Men_FCls->trigger();
+    platform_->clear();
+    mainWindow().Men_FNew->trigger();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(app().isVisible<Form1>());
 }
 
 TEST_F(MainWindow, FileMenuFollowsTheResultsAndTheProjectFile)

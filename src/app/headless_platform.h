@@ -1,0 +1,29 @@
+#pragma once
+// The platform of a run from the command line: nobody is there to answer.
+// A message box that would appear becomes a line on standard error; a
+// question takes its default answer; dialogs are cancelled; nothing beeps.
+
+#include "forms/shell/platform.h"
+
+#include <QStringList>
+
+namespace akuenza {
+
+class HeadlessPlatform final : public Platform {
+public:
+    Answer messageBox(const MessageRequest& request) override;
+    void beep() override {}
+    QString openFileName(const FileDialogRequest&) override { return {}; }
+    QString saveFileName(const FileDialogRequest&) override { return {}; }
+    bool choosePrinter(QPrinter&) override { return false; }
+    bool openInTextEditor(const QString&) override { return false; }
+    void runModal(QDialog&) override {}
+
+    // Every message shown since the last call, as written to standard error.
+    QStringList takeMessages();
+
+private:
+    QStringList messages_;
+};
+
+} // namespace akuenza

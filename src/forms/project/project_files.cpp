@@ -1,0 +1,297 @@
+#include "forms/project/project_files.h"
+
+#include "core/facilities/facility_families.h"
+#include "forms/conditions/design_conditions_form.h"
+#include "forms/conditions/flow_time_dialog.h"
+#include "forms/conditions/inlet_time_dialog.h"
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/conditions/runoff_dialog.h"
+#include "forms/facilities/family_dialogs.h"
+#include "forms/facilities/results_form.h"
+#include "forms/project/window_values.h"
+#include "forms/shell/main_window.h"
+#include "forms/shell/window_places.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <set>
+
+namespace akuenza {
+
+namespace {
+
+const QString kFilter = QStringLiteral("アクエンザ(.qzk)|*.qzk");
+// A project file holds at most 161 short lines; anything far larger is not one.
+constexpr qint64 kLargestProjectFile = 1 << 20;
+
+QString nativePath(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+// The values of a read file that belong to the given controls, assigned in
+// file order so that each control's reaction runs as on the engineer's change.
+class Refill {
+public:
+    Refill(App& app, const ReadProject& read) : app_(app), read_(read) {}
+
+    template <class Pred>
+    void assignWhere(Pred belongs)
+    {
+        for (const ReadValue& v : read_.values) {
+            if (v.item->kind == LineKind::RecordField || !belongs(*v.item))
+                continue;
+            if (QWidget* control = projectControl(app_, *v.item))
+                assign(control, v.item->kind, v.value);
+        }
+    }
+    void assignWindow(std::string_view window)
+    {
+        assignWhere([&](const ProjectItem& item) { return window == item.window; });
+    }
+    void assignControl(std::string_view window, std::string_view control)
+    {
+        assignWhere([&](const ProjectItem& item) { return window == item.window && control == item.control; });
+    }
+    // The record fields the file holds are stored as read.
+    void storeRecordFields()
+    {
+        for (const ReadValue& v : read_.values)
+            if (v.item->kind == LineKind::RecordField) {
+                CaseNumber& field = app_.record.*v.item->field;
+                if (v.value.field)
+                    field = *v.value.field;
+            }
+    }
+
+private:
+    App& app_;
+    const ReadProject& read_;
+};
+
+bool isFacilityWindow(std::string_view window)
+{
+    for (const FacilityFamily& family : facilityFamilies())
+        if (!family.well && window == family.form)
+            return true;
+    return false;
+}
+
+// Refills the windows from the file and reruns the program's procedures, in
+// the order that rebuilds the record from the case's inputs.
+void refill(App& app, const ReadProject& read)
+{
+    MDIFofm& main = app.mainWindow();
+    Refill file(app, read);
+    main.Tojiru();
+
+    // The design conditions; chk6 comes later, after the hydrology dialogs.
+    file.assignWhere([](const ProjectItem& item) {
+        return std::string_view(item.window) == "Form1" && std::string_view(item.control) != "chk6";
+    });
+    Form1& f1 = app.form<Form1>();
+    if (f1.opt4->isChecked())
+        f1.txt_i->setFrame(false);
+    if (f1.opt6->isChecked()) {
+        f1.txt_c->setFrame(false);
+        f1.txt_a->setFrame(false);
+    }
+    app.showAt<Form1>(0, 0);
+
+    // The facility dialogs, then the run's copying and computing steps
+    // without its checks; the result captions are then shown as saved.
+    file.assignWhere([](const ProjectItem& item) { return isFacilityWindow(item.window); });
+    Form11& results = app.form<Form11>();
+    results.Zairyou_1();
+    results.Zairyou_2();
+    file.assignControl("Form11", "lbl3");
+    file.assignControl("Form11", "lbl6");
+    app.showAt<Form11>(0, kResultsFormTop);
+
+    if (f1.opt4->isChecked()) {
+        file.assignWindow("Form12");
+        file.assignWindow("Form22");
+        Form12& rainfall = app.form<Form12>();
+        rainfall.Keisan_1();
+        rainfall.Keisan_2();
+        if (rainfall.Option8->isChecked())
+            rainfall.txt5->setFrame(false);
+        app.hide<Form12>();
+        file.storeRecordFields();
+        file.assignWindow("Form13");
+        app.dialog<Form13>().hide();
+    }
+    if (f1.opt6->isChecked()) {
+        file.assignWindow("Form16");
+        Form16& runoff = app.form<Form16>();
+        runoff.Ryusyutu_1();
+        runoff.Ryusyutu_2();
+        app.hide<Form16>();
+    }
+
+    file.assignControl("Form1", "chk6");
+    if (f1.chk6->value() == 1) {
+        file.assignWindow("Form18");
+        file.assignControl("Form11", "Label1");
+        FacilityDialog& well = dialogOf(app, kWellSelector);
+        well.Keisuu();
+        well.Keisan();
+    }
+    app.hide<Form12>();
+
+    // One dimension dialog: the first family chosen.
+    for (int n = 1; n <= kFamilyCount; ++n)
+        if (f1.facilityCheck(n)->value() == 1) {
+            showOnlyDialogOf(app, n);
+            break;
+        }
+    main.showBars();
+    main.enableSaveAndPrintCommands();
+}
+
+void warnAboutGaps(App& app, const QString& path, const ReadProject& read)
+{
+    if (!read.truncated() && read.unconvertible == 0)
+        return;
+    QStringList lines;
+    lines << nativePath(path);
+    if (read.truncated())
+        lines << QStringLiteral("ファイルが途中で終わっています（%1行のうち%2行を読み込みました）。")
+                     .arg(read.linesExpected)
+                     .arg(read.linesRead);
+    if (read.unconvertible > 0)
+        lines << QStringLiteral("値として読み込めない行が%1行ありました。").arg(read.unconvertible);
+    lines << QStringLiteral("読み込めなかった項目は初期状態のままです。内容を確認してください。");
+    app.showError(lines.join(QLatin1Char('\n')));
+}
+
+// Close's question, asked before an open case is replaced.
+bool mayDiscardOpenCase(App& app)
+{
+    if (!app.isVisible<Form1>())
+        return true;
+    return app.mainWindow().confirmDiscard();
+}
+
+FileDialogRequest dialogRequest(const char* title) { return {QString::fromUtf8(title), kFilter, projectFolder()}; }
+
+// The calculation sheet is written to the current folder: after a project
+// file dialog it is the project's own folder.
+void enterFolderOf(const QString& path) { QDir::setCurrent(QFileInfo(path).absolutePath()); }
+
+} // namespace
+
+QString projectFolder()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString base = QFileInfo(programFolder).isWritable()
+                             ? programFolder
+                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QDir(base).filePath(QStringLiteral("アクエンザ"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        app.showError(QStringLiteral("ファイルを開けません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.read(kLargestProjectFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        app.showError(QStringLiteral("ファイルを読み込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+        return false;
+    }
+    file.close();
+
+    const ReadProject read = readProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (read.status == ReadProject::Status::NotAProject) {
+        app.showError(QStringLiteral("アクエンザのファイルではありません。\n%1").arg(nativePath(path)));
+        return false;
+    }
+    if (whenOpen == WhenCaseOpen::Ask && !mayDiscardOpenCase(app))
+        return false;
+
+    refill(app, read);
+    app.mainWindow().setFileName(QFileInfo(path).absoluteFilePath());
+    warnAboutGaps(app, path, read);
+    return true;
+}
+
+bool saveProjectFile(App& app, const QString& path)
+{
+    const WrittenProject written = writeProject(
+        [&app](const ProjectItem& item) { return valueOf(projectControl(app, item), item.kind); }, app.record);
+    // The rainfall and inlet-time dialogs were read for the file; they stay hidden.
+    app.hide<Form12>();
+    if (Form13* inlet = app.loadedDialog<Form13>())
+        inlet->hide();
+    if (written.unencodable) {
+        QWidget* control = projectControl(app, *written.unencodable);
+        app.showError(QStringLiteral("保存できない文字が入力されています。\n%1\nこの文字は保存できません。入力を確認してください。")
+                          .arg(describe(app, *written.unencodable)));
+        app.focusOn(control);
+        return false;
+    }
+
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(written.bytes.data(), static_cast<qint64>(written.bytes.size())) ==
+                           static_cast<qint64>(written.bytes.size()) &&
+                       file.commit();
+    if (!saved) {
+        app.showError(QStringLiteral("ファイルを保存できません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void FileOpen(App& app)
+{
+    const QString path = app.platform().openFileName(dialogRequest("アクエンザを開く"));
+    if (path.isEmpty())
+        return;
+    if (openProjectFile(app, path, WhenCaseOpen::Ask))
+        enterFolderOf(path);
+}
+
+void FileUpdate(App& app)
+{
+    MDIFofm& main = app.mainWindow();
+    if (main.fileName().isEmpty())
+        return;
+    const Answer answer = app.ask({QStringLiteral("上書き保存してもよろしいですか？"), QStringLiteral("確認"),
+                                   MessageButtons::OkCancel, MessageIcon::Question, Answer::Cancel});
+    if (answer != Answer::Ok)
+        return;
+    saveProjectFile(app, main.fileName());
+}
+
+void FileSaveAs(App& app)
+{
+    QString path = app.platform().saveFileName(dialogRequest("アクエンザの保存"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".qzk");
+    if (QFileInfo::exists(path)) {
+        const Answer answer =
+            app.ask({QStringLiteral("同名ファイルがあります。上書き保存しますか？"), QStringLiteral("上書き保存の確認"),
+                     MessageButtons::YesNo, MessageIcon::Critical, Answer::No});
+        if (answer == Answer::No)
+            return;
+    }
+    if (!saveProjectFile(app, path))
+        return;
+    enterFolderOf(path);
+    MDIFofm& main = app.mainWindow();
+    main.setFileName(QFileInfo(path).absoluteFilePath());
+    main.setToolbarButtonEnabled(3, true);
+    app.form<Form1>().setWindowTitle(nativePath(path));
+}
+
+} // namespace akuenza

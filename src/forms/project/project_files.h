@@ -1,0 +1,43 @@
+#pragma once
+// Opening and saving design cases as project files (*.qzk): the file
+// dialogs, the order in which a file refills the windows and reruns the
+// program's own procedures, and the questions asked before a case is
+// replaced or a file overwritten. Nothing is discarded before a file is
+// known to be readable, and a failed save never leaves a broken file.
+
+#include <QString>
+
+namespace akuenza {
+
+class App;
+
+// 開く: asks for a file, then opens it as openProjectFile does, asking
+// first whether the open case may be discarded.
+void FileOpen(App& app);
+// 上書き保存: asks, then writes the open case to its project file.
+void FileUpdate(App& app);
+// 名前をつけて保存: asks for a name (and whether an existing file may be
+// overwritten), then writes the open case there.
+void FileSaveAs(App& app);
+
+enum class WhenCaseOpen {
+    Ask,     // a case open in the windows is discarded only after the Close question
+    Replace, // as from the command line: no question
+};
+
+// Opens a project file exactly as 開く does after its dialog. Returns false
+// when the file was not opened (unreadable, not a project file, or the
+// engineer kept the open case); the open case is then untouched. A short
+// file opens with a warning naming how many lines were read.
+bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen);
+
+// Writes the open case to a file; false (after a message) when it could
+// not be written. The file is replaced only once the new one is complete.
+bool saveProjectFile(App& app, const QString& path);
+
+// The folder the project file dialogs start in: "アクエンザ" below the
+// program's folder when that can be written, else below the documents
+// folder; created when missing.
+QString projectFolder();
+
+} // namespace akuenza

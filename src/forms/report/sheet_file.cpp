@@ -1,0 +1,77 @@
+#include "forms/report/sheet_file.h"
+
+#include "forms/report/current_sheet.h"
+#include "forms/shell/application.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace akuenza {
+
+namespace {
+
+QString nativePath(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+// The box a text the file cannot hold was typed into, by what the engineer sees.
+QString boxOf(const UnencodableText& text)
+{
+    if (text.form == "Form1")
+        return QStringLiteral("設計条件の土質の名称");
+    return QStringLiteral("流出係数（加重平均）の土地利用形態（%1行目）").arg(QString::fromStdString(text.box).right(1));
+}
+
+} // namespace
+
+QString sheetFilePath() { return QDir::current().absoluteFilePath(QStringLiteral("sintou.txt")); }
+
+bool appendSheet(App& app, const QString& path)
+{
+    const Sheet sheet = currentSheet(app, SheetVariant::TextFile);
+    if (sheet.lines.empty())
+        return false; // Form1 chk6 neither 0 nor 1: nothing to write
+    if (sheet.hasNonFinite()) {
+        app.showError(QString::fromStdString(nonFiniteMessage(sheet)));
+        return false;
+    }
+    if (!sheet.unencodable.empty()) {
+        const UnencodableText& text = sheet.unencodable.front();
+        app.showError(QStringLiteral("計算書に書き込めない文字があります。\n%1：%2\n文字を確認してください。")
+                          .arg(boxOf(text), QString::fromStdString(text.text)));
+        return false;
+    }
+    const std::optional<std::string> bytes = sheetBytes(sheet);
+    if (!bytes)
+        return false;
+
+    // One write at the end of the file; a write that falls short is taken
+    // back, so the file holds the whole new sheet or none of it.
+    QFile file(path);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (written) {
+        const qint64 before = file.size();
+        written = file.write(bytes->data(), static_cast<qint64>(bytes->size())) ==
+                      static_cast<qint64>(bytes->size()) &&
+                  file.flush();
+        if (!written)
+            file.resize(before);
+    }
+    if (!written) {
+        app.showError(QStringLiteral("計算書のファイルに書き込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+        return false;
+    }
+    for (std::size_t i = 0; i < sheet.ngCount(); ++i)
+        app.beep();
+    return true;
+}
+
+void writeSheetFile(App& app) { appendSheet(app, sheetFilePath()); }
+
+void openSheetFile(App& app)
+{
+    const QString path = sheetFilePath();
+    if (!app.platform().openInTextEditor(path))
+        app.showError(QStringLiteral("テキストエディタで計算書を開けません。\n%1").arg(nativePath(path)));
+}
+
+} // namespace akuenza

@@ -1,0 +1,129 @@
+// 書き込み and 起動 of the calculation sheet text file.
+#include "support/form_test.h"
+
+#include "core/record/cp932.h"
+#include "forms/facilities/square_basin_dialog.h"
+#include "forms/report/sheet_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace akuenza::test {
+
+namespace {
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class SheetFile : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        ASSERT_TRUE(folder_.isValid());
+        start_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+        newCase();
+        enterConditions();
+        click(f1().cmd1);
+        Form2& f2 = app().form<Form2>();
+        click(f2.chk1);
+        type(f2.txt11w, u"0.5"_qs);
+        type(f2.txt11h, u"1.0"_qs);
+        type(f2.txt11n, u"2"_qs);
+        calculate(); // Q1 45 > ΣFc 6.062: NG
+        platform_->clear();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(start_);
+        FormTest::TearDown();
+    }
+    void write()
+    {
+        emit mainWindow().Men_F->aboutToShow();
+        ASSERT_TRUE(mainWindow().Men_FEWri->isEnabled());
+        mainWindow().Men_FEWri->trigger();
+    }
+    QString sheetFile() const { return folder_.filePath(u"sintou.txt"_qs); }
+
+    QTemporaryDir folder_;
+    QString start_;
+};
+
+TEST_F(SheetFile, EveryWriteAppendsOneWholeSheetInCp932WithCrLf)
+{
+    write();
+    const QByteArray once = bytesOf(sheetFile());
+    ASSERT_FALSE(once.isEmpty());
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(platform_->beeps(), 1); // one NG line
+    // The heading, as the text holds it in CP932.
+    const std::string heading = *toCp932("             ☆ アクエンザ書\r\n");
+    EXPECT_TRUE(once.startsWith(QByteArray("\r\n") + QByteArray::fromStdString(heading)));
+    EXPECT_TRUE(once.endsWith("\r\n"));
+    EXPECT_EQ(once.count('\n'), once.count("\r\n"));
+    const auto text = fromCp932(once.toStdString());
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("                      ・浸　透　量 Fc=Q･N=3.031×2=6.062m3/hr\r\n"), std::string::npos);
+    EXPECT_NE(text->find("                      Q1=45.000m3/hr  >  ΣFc=6.062m3/hr    ∴ NG\r\n"), std::string::npos);
+
+    write();
+    EXPECT_EQ(bytesOf(sheetFile()), once + once);
+}
+
+TEST_F(SheetFile, ASheetThatCannotBeWrittenWhollyIsNotWrittenAtAll)
+{
+    // A value the run would have refused: the run's message, no file.
+    record().square11Kf = std::numeric_limits<double>::infinity();
+    write();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, u"浸透量が計算できません。浸透施設の寸法を確認してください。"_qs);
+    EXPECT_FALSE(QFile::exists(sheetFile()));
+    calculate();
+
+    // A soil name the file's code page cannot hold.
+    click(f1().chk_t);
+    type(f1().txt_t, u"𠮷岡ローム"_qs);
+    type(f1().txt_tk, u"0.015"_qs);
+    calculate();
+    platform_->clear();
+    write();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(u"設計条件の土質の名称"_qs)) << messages()[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(sheetFile()));
+
+    // A folder that cannot hold the file: the full path and the reason.
+    f1().chk_t->setValue(0);
+    calculate();
+    platform_->clear();
+    EXPECT_FALSE(appendSheet(app(), folder_.filePath(u"no/such/folder/sintou.txt"_qs)));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith(u"計算書のファイルに書き込めません。\n"_qs));
+    EXPECT_TRUE(messages()[0].text.contains(u"no/such/folder/sintou.txt"_qs));
+    EXPECT_EQ(platform_->beeps(), 0);
+}
+
+TEST_F(SheetFile, TheEditorOpensTheFileAsItStands)
+{
+    mainWindow().Men_FEOpn->trigger();
+    const auto calls = platform_->calls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].kind, PlatformCall::Kind::Editor);
+    EXPECT_EQ(calls[0].editorFile, sheetFile());
+    EXPECT_FALSE(QFile::exists(sheetFile())); // not written first
+
+    platform_->setEditorStarts(false);
+    mainWindow().Men_FEOpn->trigger();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QDir::toNativeSeparators(sheetFile())));
+}
+
+} // namespace akuenza::test

@@ -88,7 +88,6 @@ void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     afterDoubleClick_ = true;
     selectFromTen();
-    emit doubleClicked();
 }
 
 void TextBox::focusInEvent(QFocusEvent* event)

@@ -45,7 +45,6 @@ public:
 signals:
     // A mouse click into the box (after the whole text was selected).
     void clicked();
-    void doubleClicked();
     // Every key press that reaches the box, before it is handled.
     void keyPressed(int key);
 

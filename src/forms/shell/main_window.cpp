@@ -11,6 +11,8 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
+#include "forms/report/print_image_window.h"
+#include "forms/report/printing.h"
 #include "forms/shell/application.h"
 #include "forms/shell/reference_window.h"
 #include "forms/shell/status_texts.h"
@@ -73,6 +75,7 @@ void MDIFofm::buildMenus()
     Men_FL2 = Men_F->addSeparator();
     Men_FImg = Men_F->addAction(QStringLiteral("印刷ｲﾒｰｼﾞ(&I)"));
     Men_FPrn = Men_F->addAction(QStringLiteral("印刷(&P)"));
+    Men_FPdf = Men_F->addAction(QStringLiteral("PDF出力(&D)..."));
     Men_FL3 = Men_F->addSeparator();
     Men_FEdi = Men_F->addMenu(QStringLiteral("ｴﾃﾞｨﾀ(&E)"));
     Men_FEdi->setObjectName(QStringLiteral("Men_FEdi"));
@@ -90,7 +93,7 @@ void MDIFofm::buildMenus()
     const std::pair<QAction*, const char*> names[] = {
         {Men_FNew, "Men_FNew"}, {Men_FOpn, "Men_FOpn"},   {Men_FCls, "Men_FCls"},   {Men_FL1, "Men_FL1"},
         {Men_FOvw, "Men_FOvw"}, {Men_FSav, "Men_FSav"},   {Men_FL2, "Men_FL2"},     {Men_FImg, "Men_FImg"},
-        {Men_FPrn, "Men_FPrn"}, {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"}, {Men_FEOpn, "Men_FEOpn"},
+        {Men_FPrn, "Men_FPrn"}, {Men_FPdf, "Men_FPdf"},   {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"}, {Men_FEOpn, "Men_FEOpn"},
         {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},         {Men_HVer, "Men_HVer"},
     };
     for (const auto& [action, name] : names)
@@ -100,6 +103,9 @@ void MDIFofm::buildMenus()
     connect(Men_FNew, &QAction::triggered, this, &MDIFofm::FileNew);
     connect(Men_FCls, &QAction::triggered, this, &MDIFofm::FileClose);
     connect(Men_FEnd, &QAction::triggered, this, &MDIFofm::FileExit);
+    connect(Men_FImg, &QAction::triggered, this, [this] { FileImage(app_); });
+    connect(Men_FPrn, &QAction::triggered, this, [this] { FilePrint(app_); });
+    connect(Men_FPdf, &QAction::triggered, this, [this] { FilePdf(app_); });
     connect(Men_S, &QAction::triggered, this, &MDIFofm::showReference);
     connect(Men_HVer, &QAction::triggered, this, &MDIFofm::showVersion);
 }
@@ -144,9 +150,14 @@ void MDIFofm::Toolbar1_ButtonClick(int index)
     case 1:
         FileNew();
         break;
+    case 5:
+        FileImage(app_);
+        break;
+    case 6:
+        FilePrint(app_);
+        break;
     default:
-        // 2 open, 3 overwrite save, 5 print image and 6 print come with the
-        // project file and the calculation sheet; 4 is the separator.
+        // 2 open and 3 overwrite save come with the project file; 4 is the separator.
         break;
     }
 }
@@ -189,6 +200,7 @@ void MDIFofm::disableSaveAndPrintCommands(bool includingWrite)
     Men_FOvw->setEnabled(false);
     Men_FImg->setEnabled(false);
     Men_FPrn->setEnabled(false);
+    Men_FPdf->setEnabled(false);
     if (includingWrite)
         Men_FEWri->setEnabled(false);
     disableSaveAndPrintButtons();
@@ -204,7 +216,7 @@ void MDIFofm::Men_F_Click()
         disableSaveAndPrintCommands(true);
         return;
     }
-    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FEWri})
+    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FPdf, Men_FEWri})
         item->setEnabled(true);
     Men_FOvw->setEnabled(!fileName_.isEmpty());
     enableSaveAndPrintButtons();

@@ -5,6 +5,7 @@
 #include "forms/report/printing.h"
 #include "forms/report/sheet_drawing.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/toolbar_icons.h"
 #include "forms/shell/twips.h"
 
 #include <QCloseEvent>
@@ -56,6 +57,7 @@ Form7::Form7(App& app) : Form(app)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("アクエンザ"));
+    setWindowIcon(programIcon());
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));

@@ -234,10 +234,10 @@ int main(int argc, char** argv)
         return save(main, folder, name) && saved;
     };
     ok = showVerdict(QStringLiteral("2"), QStringLiteral("print-image-ng.png"), true) && ok;
+    const QString pdf = QDir(folder).filePath(QStringLiteral("sheet.pdf"));
     QString pdfError;
-    const bool exported = akuenza::exportPdf(app, QDir(folder).filePath(QStringLiteral("sheet.pdf")), &pdfError);
-    std::printf("%s %s %s\n", exported ? "exported" : "FAILED", qPrintable(QDir(folder).filePath(QStringLiteral("sheet.pdf"))),
-                qPrintable(pdfError));
+    const bool exported = akuenza::exportPdf(app, pdf, &pdfError);
+    std::printf("%s %s %s\n", exported ? "exported" : "FAILED", qPrintable(pdf), qPrintable(pdfError));
     ok = exported && ok;
     ok = showVerdict(QStringLiteral("20"), QStringLiteral("print-image-ok.png"), false) && ok;
     app.form<akuenza::Form7>().Men_FCls->trigger();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include <vector>
 
 namespace akuenza::test {
@@ -61,5 +63,14 @@ private:
     int full_ = 0;
     int clears_ = 0;
 };
+
+// The texts of recorded lines.
+inline QStringList texts(const std::vector<RecordingTarget::Line>& lines)
+{
+    QStringList out;
+    for (const auto& line : lines)
+        out << line.text;
+    return out;
+}
 
 } // namespace akuenza::test

@@ -93,8 +93,9 @@ void MDIFofm::buildMenus()
     const std::pair<QAction*, const char*> names[] = {
         {Men_FNew, "Men_FNew"}, {Men_FOpn, "Men_FOpn"},   {Men_FCls, "Men_FCls"},   {Men_FL1, "Men_FL1"},
         {Men_FOvw, "Men_FOvw"}, {Men_FSav, "Men_FSav"},   {Men_FL2, "Men_FL2"},     {Men_FImg, "Men_FImg"},
-        {Men_FPrn, "Men_FPrn"}, {Men_FPdf, "Men_FPdf"},   {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"}, {Men_FEOpn, "Men_FEOpn"},
-        {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},         {Men_HVer, "Men_HVer"},
+        {Men_FPrn, "Men_FPrn"}, {Men_FPdf, "Men_FPdf"},   {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"},
+        {Men_FEOpn, "Men_FEOpn"}, {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},
+        {Men_HVer, "Men_HVer"},
     };
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));

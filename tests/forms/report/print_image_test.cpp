@@ -60,21 +60,6 @@ TEST_F(PrintImage, TheToolbarButtonShowsTheSheetAtTheTopLeftAndHidesTheToolbar)
     EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(PrintImage, TheMenuItemDrawsTheSheetOfTheWellWhenChk6IsSet)
-{
-    calculateWith(1);
-    f1().chk6->setValue(1);
-    mainWindow().Men_FImg->setEnabled(true); // as the File menu leaves it with the well's depth
-    mainWindow().Men_FImg->trigger();
-    ASSERT_TRUE(app().isVisible<Form7>());
-    const QStringList shown = pictureTexts();
-    EXPECT_EQ(shown, sheetTexts());
-    ASSERT_GT(shown.size(), 6);
-    EXPECT_EQ(shown.mid(0, 6), QStringList(6, QString()));
-    EXPECT_EQ(shown[6].trimmed(), QStringLiteral("☆ アクエンザ書"));
-    EXPECT_TRUE(shown.filter(QStringLiteral("◎ 雨水吸込槽")).size() == 1);
-}
-
 TEST_F(PrintImage, ThePageHasTheDesignedSizeColoursAndScrollRanges)
 {
     calculateWith(1);
@@ -281,18 +266,6 @@ TEST_F(PrintImage, ItsMenuCarriesTheDesignedCaptionsAndServesTheMainWindowsComma
     EXPECT_EQ(platform_->calls()[0].kind, PlatformCall::Kind::Printer);
     EXPECT_EQ(app().printRowCounter, counter);
     EXPECT_EQ(app().drawingTarget, f7().Picture2);
-}
-
-TEST_F(PrintImage, NewLeavesTheWindowWhichThenDrawsTheFreshCase)
-{
-    calculateWith(1);
-    FileImage(app());
-    newCase();
-    EXPECT_TRUE(app().isLoaded<Form7>());
-    EXPECT_FALSE(mainWindow().Toolbar1->isHidden());
-    activateAgain();
-    EXPECT_EQ(pictureTexts(), sheetTexts());
-    EXPECT_FALSE(pictureTexts().filter(QStringLiteral("総浸透量 ΣFc=0.000m3/hr")).isEmpty());
 }
 
 } // namespace akuenza::test

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing アクエンザ needs on Debian 12:
 # compiler, CMake, Qt 6, GoogleTest, Google Benchmark, the Japanese Mincho and
-# Gothic fonts, a virtual X display for screenshots, and the locale sources
-# from which the tests compile a decimal-comma locale. Packages already
+# Gothic fonts, a virtual X display for screenshots, the locale sources
+# from which the tests compile a decimal-comma locale, and poppler-utils, with
+# which the tests read the printed PDF back as text. Packages already
 # present are skipped; sudo is used when not running as root.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth
   locales
+  poppler-utils
 )
 
 missing=()

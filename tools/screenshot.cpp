@@ -11,6 +11,11 @@
 #include "forms/conditions/inlet_time_dialog.h"
 #include "forms/conditions/rainfall_dialog.h"
 #include "forms/conditions/runoff_dialog.h"
+#include "forms/facilities/results_form.h"
+#include "forms/facilities/square_basin_dialog.h"
+#include "forms/report/picture_box.h"
+#include "forms/report/print_image_window.h"
+#include "forms/report/printing.h"
 #include "forms/shell/application.h"
 #include "forms/shell/main_window.h"
 #include "forms/shell/program_setup.h"
@@ -21,6 +26,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cstdio>
@@ -199,6 +205,43 @@ int main(int argc, char** argv)
     ok = save(main, folder, QStringLiteral("runoff-dialog.png")) && ok;
     f16.cmd1->click();
     ok = save(main, folder, QStringLiteral("conditions-from-dialogs.png")) && ok;
+
+    // The print image of a computed case, scrolled to its verdict: first NG
+    // (two basins of two, far below Q1), whose printed first page also goes
+    // to a PDF for scripts/screenshot.sh to render, then O.K with twenty each.
+    main.FileNew();
+    akuenza::Form1& computed = app.form<akuenza::Form1>();
+    computed.txt_c->setText(QStringLiteral("0.9"));
+    computed.txt_a->setText(QStringLiteral("1000"));
+    computed.txt_i->setText(QStringLiteral("50"));
+    akuenza::Form2& basins = app.form<akuenza::Form2>();
+    basins.chk1->setValue(1);
+    for (akuenza::TextBox* w : {basins.txt11w, basins.txt12w})
+        w->setText(QStringLiteral("0.5"));
+    for (akuenza::TextBox* h : {basins.txt11h, basins.txt12h})
+        h->setText(QStringLiteral("1.0"));
+    auto showVerdict = [&](const QString& count, const QString& name, bool top) {
+        basins.txt11n->setText(count);
+        basins.txt12n->setText(count);
+        app.form<akuenza::Form11>().cmd1->click();
+        akuenza::FileImage(app);
+        akuenza::Form7& image = app.form<akuenza::Form7>();
+        image.VScroll1->setValue(0);
+        const bool saved = !top || save(main, folder, QStringLiteral("print-image-top.png"));
+        const qreal sheetPixels = (image.Picture2->lines().size() + 2) * image.Picture2->lineHeight();
+        const double twipsPerPixel = 1440.0 / image.logicalDpiY();
+        image.VScroll1->setValue(static_cast<int>((sheetPixels - image.Picture1->height()) * twipsPerPixel));
+        return save(main, folder, name) && saved;
+    };
+    ok = showVerdict(QStringLiteral("2"), QStringLiteral("print-image-ng.png"), true) && ok;
+    const QString pdf = QDir(folder).filePath(QStringLiteral("sheet.pdf"));
+    QString pdfError;
+    const bool exported = akuenza::exportPdf(app, pdf, &pdfError);
+    std::printf("%s %s %s\n", exported ? "exported" : "FAILED", qPrintable(pdf), qPrintable(pdfError));
+    ok = exported && ok;
+    ok = showVerdict(QStringLiteral("20"), QStringLiteral("print-image-ok.png"), false) && ok;
+    app.form<akuenza::Form7>().Men_FCls->trigger();
+    settle();
 
     // The engineer clicks into A of a fresh case, types it and presses Enter:
     // the focus goes to the intensity's 直接入力 button, which shows its

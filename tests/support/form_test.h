@@ -13,6 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Texts in failure messages as text, not as bytes.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
 
 namespace akuenza::test {
 

@@ -11,7 +11,15 @@ void ScriptedPlatform::queueAnswer(std::function<Answer()> action) { answers_.pu
 
 void ScriptedPlatform::queueFileName(const QString& name) { fileNames_.push_back(name); }
 
-void ScriptedPlatform::queuePrinterAnswer(bool accepted) { printerAnswers_.push_back(accepted); }
+void ScriptedPlatform::queuePrinterAnswer(bool accepted)
+{
+    printerAnswers_.push_back([accepted](QPrinter&) { return accepted; });
+}
+
+void ScriptedPlatform::queuePrinterAnswer(std::function<bool(QPrinter&)> setUp)
+{
+    printerAnswers_.push_back(std::move(setUp));
+}
 
 void ScriptedPlatform::queueModalAction(std::function<void(QDialog&)> action)
 {
@@ -51,14 +59,14 @@ QString ScriptedPlatform::saveFileName(const FileDialogRequest& request)
     return name;
 }
 
-bool ScriptedPlatform::choosePrinter(QPrinter&)
+bool ScriptedPlatform::choosePrinter(QPrinter& printer)
 {
     calls_.push_back({PlatformCall::Kind::Printer, {}, {}, {}, {}});
     if (printerAnswers_.empty())
         return false;
-    const bool accepted = printerAnswers_.front();
+    auto answer = std::move(printerAnswers_.front());
     printerAnswers_.pop_front();
-    return accepted;
+    return answer(printer);
 }
 
 bool ScriptedPlatform::openInTextEditor(const QString& file)

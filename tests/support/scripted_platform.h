@@ -29,6 +29,9 @@ public:
     void queueAnswer(std::function<Answer()> action);
     void queueFileName(const QString& name);
     void queuePrinterAnswer(bool accepted);
+    // The engineer sets the printer up in the dialog (a printer, a file to
+    // print to), then answers.
+    void queuePrinterAnswer(std::function<bool(QPrinter&)> setUp);
     // Runs an action on a modal window while it is "shown"; with none queued
     // the window is simply closed again.
     void queueModalAction(std::function<void(QDialog&)> action);
@@ -54,7 +57,7 @@ private:
     bool editorStarts_ = true;
     std::deque<std::function<Answer()>> answers_;
     std::deque<QString> fileNames_;
-    std::deque<bool> printerAnswers_;
+    std::deque<std::function<bool(QPrinter&)>> printerAnswers_;
     std::deque<std::function<void(QDialog&)>> modalActions_;
 };
 

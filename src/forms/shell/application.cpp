@@ -41,8 +41,21 @@ App::App(Platform& platform) : platform_(platform), mainWindow_(std::make_unique
 {
     QObject::connect(mainWindow_->workArea(), &QMdiArea::subWindowActivated, mainWindow_.get(),
                      [this](QMdiSubWindow* sub) {
-                         if (ended_ || !sub)
+                         if (ended_)
                              return;
+                         // The work area reports "none active" when the main
+                         // window loses the focus (a message box, another
+                         // program) and the same window again when it comes
+                         // back. A form becomes the active window only when
+                         // another one was, or when it was hidden meanwhile.
+                         if (!sub) {
+                             if (lastActive_ && lastActive_->isHidden())
+                                 lastActive_ = nullptr;
+                             return;
+                         }
+                         if (sub == lastActive_)
+                             return;
+                         lastActive_ = sub;
                          if (auto* form = qobject_cast<Form*>(sub->widget()))
                              form->Form_Activate();
                      });
@@ -80,10 +93,15 @@ Form* App::loadedForm(std::type_index type) const
 
 Form* App::adopt(std::type_index type, Form* form)
 {
-    auto* sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
+    const bool titled = form->hasTitleBar();
+    auto* sub = new QMdiSubWindow(nullptr, titled ? Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                                  : Qt::FramelessWindowHint);
     sub->setWidget(form);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    sub->installEventFilter(new PanelCloseGuard(sub));
+    // A titled form answers its own close box (its closeEvent); a panel ignores a close.
+    if (!titled)
+        sub->installEventFilter(new PanelCloseGuard(sub));
     mainWindow_->workArea()->addSubWindow(sub);
     sub->adjustSize();
     sub->hide();

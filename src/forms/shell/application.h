@@ -20,6 +20,7 @@ class QMdiSubWindow;
 namespace akuenza {
 
 class App;
+class DrawingTarget;
 class MDIFofm;
 
 // Base of every child form of the main window's work area.
@@ -32,6 +33,9 @@ public:
     virtual void Form_Activate() {}
     // Runs when the form is unloaded (not when the program ends).
     virtual void Form_Unload() {}
+    // A form with a title bar and its own close box; the others are
+    // borderless panels that only the program closes.
+    virtual bool hasTitleBar() const { return false; }
 
     App& app() const { return app_; }
 
@@ -62,6 +66,13 @@ public:
     App& operator=(const App&) = delete;
 
     DesignCase record;
+
+    // The surface the calculation sheet is being drawn on (the print image's
+    // picture or the printer) and the count of facility blocks drawn in the
+    // current drawing run, which decides the printer's page breaks (100
+    // while drawing the print image, which so never breaks).
+    DrawingTarget* drawingTarget = nullptr;
+    int printRowCounter = 0;
 
     Platform& platform() { return platform_; }
     MDIFofm& mainWindow() { return *mainWindow_; }
@@ -156,6 +167,8 @@ private:
     std::unique_ptr<MDIFofm> mainWindow_;
     std::unordered_map<std::type_index, QPointer<QMdiSubWindow>> forms_;
     std::unordered_map<std::type_index, QPointer<ModalForm>> dialogs_;
+    // The work-area window that last became the active one.
+    QPointer<QMdiSubWindow> lastActive_;
     int modalDepth_ = 0;
     bool ended_ = false;
 };

@@ -13,6 +13,8 @@
 #include "forms/facilities/square_basin_dialog.h"
 #include "forms/project/project_files.h"
 #include "forms/report/sheet_file.h"
+#include "forms/report/print_image_window.h"
+#include "forms/report/printing.h"
 #include "forms/shell/application.h"
 #include "forms/shell/reference_window.h"
 #include "forms/shell/status_texts.h"
@@ -75,6 +77,7 @@ void MDIFofm::buildMenus()
     Men_FL2 = Men_F->addSeparator();
     Men_FImg = Men_F->addAction(QStringLiteral("印刷ｲﾒｰｼﾞ(&I)"));
     Men_FPrn = Men_F->addAction(QStringLiteral("印刷(&P)"));
+    Men_FPdf = Men_F->addAction(QStringLiteral("PDF出力(&D)..."));
     Men_FL3 = Men_F->addSeparator();
     Men_FEdi = Men_F->addMenu(QStringLiteral("ｴﾃﾞｨﾀ(&E)"));
     Men_FEdi->setObjectName(QStringLiteral("Men_FEdi"));
@@ -92,8 +95,9 @@ void MDIFofm::buildMenus()
     const std::pair<QAction*, const char*> names[] = {
         {Men_FNew, "Men_FNew"}, {Men_FOpn, "Men_FOpn"},   {Men_FCls, "Men_FCls"},   {Men_FL1, "Men_FL1"},
         {Men_FOvw, "Men_FOvw"}, {Men_FSav, "Men_FSav"},   {Men_FL2, "Men_FL2"},     {Men_FImg, "Men_FImg"},
-        {Men_FPrn, "Men_FPrn"}, {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"}, {Men_FEOpn, "Men_FEOpn"},
-        {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},         {Men_HVer, "Men_HVer"},
+        {Men_FPrn, "Men_FPrn"}, {Men_FPdf, "Men_FPdf"},   {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"},
+        {Men_FEOpn, "Men_FEOpn"}, {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},
+        {Men_HVer, "Men_HVer"},
     };
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
@@ -107,6 +111,9 @@ void MDIFofm::buildMenus()
     connect(Men_FEOpn, &QAction::triggered, this, &MDIFofm::Men_FEOpn_Click);
     connect(Men_FCls, &QAction::triggered, this, &MDIFofm::FileClose);
     connect(Men_FEnd, &QAction::triggered, this, &MDIFofm::FileExit);
+    connect(Men_FImg, &QAction::triggered, this, [this] { FileImage(app_); });
+    connect(Men_FPrn, &QAction::triggered, this, [this] { FilePrint(app_); });
+    connect(Men_FPdf, &QAction::triggered, this, [this] { FilePdf(app_); });
     connect(Men_S, &QAction::triggered, this, &MDIFofm::showReference);
     connect(Men_HVer, &QAction::triggered, this, &MDIFofm::showVersion);
 }
@@ -157,9 +164,14 @@ void MDIFofm::Toolbar1_ButtonClick(int index)
     case 3:
         FileUpdate();
         break;
+    case 5:
+        FileImage(app_);
+        break;
+    case 6:
+        FilePrint(app_);
+        break;
     default:
-        // 5 print image and 6 print come with the print image; 4 is the
-        // separator, and any other index does nothing.
+        // 4 is the separator, and any other index does nothing.
         break;
     }
 }
@@ -202,6 +214,7 @@ void MDIFofm::disableSaveAndPrintCommands(bool includingWrite)
     Men_FOvw->setEnabled(false);
     Men_FImg->setEnabled(false);
     Men_FPrn->setEnabled(false);
+    Men_FPdf->setEnabled(false);
     if (includingWrite)
         Men_FEWri->setEnabled(false);
     disableSaveAndPrintButtons();
@@ -217,7 +230,7 @@ void MDIFofm::Men_F_Click()
         disableSaveAndPrintCommands(true);
         return;
     }
-    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FEWri})
+    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FPdf, Men_FEWri})
         item->setEnabled(true);
     Men_FOvw->setEnabled(!fileName_.isEmpty());
     enableSaveAndPrintButtons();

@@ -34,6 +34,7 @@ public:
     QAction* Men_FL2 = nullptr;
     QAction* Men_FImg = nullptr;
     QAction* Men_FPrn = nullptr;
+    QAction* Men_FPdf = nullptr;
     QAction* Men_FL3 = nullptr;
     QMenu* Men_FEdi = nullptr;
     QAction* Men_FEWri = nullptr;

@@ -42,7 +42,7 @@ TEST_F(MainWindow, MenusAndToolbarCarryTheDesignedCaptions)
     EXPECT_EQ(m.Men_F->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     const QList<QAction*> file = m.Men_F->actions();
     const QStringList expected = {"新規作成(&N)", "開く(&O)", "閉じる(&C)", "", "上書き保存(&S)", "名前をつけて保存(&A)", "",
-                                  "印刷ｲﾒｰｼﾞ(&I)", "印刷(&P)", "", "ｴﾃﾞｨﾀ(&E)", "", "終了(&X)"};
+                                  "印刷ｲﾒｰｼﾞ(&I)", "印刷(&P)", "PDF出力(&D)...", "", "ｴﾃﾞｨﾀ(&E)", "", "終了(&X)"};
     ASSERT_EQ(file.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(file[i]->text(), expected[i]) << i;
@@ -129,13 +129,13 @@ TEST_F(MainWindow, FileMenuFollowsTheResultsAndTheProjectFile)
     MDIFofm& m = mainWindow();
     newCase();
     emit m.Men_F->aboutToShow();
-    for (QAction* a : {m.Men_FSav, m.Men_FOvw, m.Men_FImg, m.Men_FPrn, m.Men_FEWri})
+    for (QAction* a : {m.Men_FSav, m.Men_FOvw, m.Men_FImg, m.Men_FPrn, m.Men_FPdf, m.Men_FEWri})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
 
     record().countermeasureRainwaterQ1 = 45.0;
     record().totalInfiltrationFc = 6.0;
     emit m.Men_F->aboutToShow();
-    for (QAction* a : {m.Men_FSav, m.Men_FImg, m.Men_FPrn, m.Men_FEWri})
+    for (QAction* a : {m.Men_FSav, m.Men_FImg, m.Men_FPrn, m.Men_FPdf, m.Men_FEWri})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_FALSE(m.Men_FOvw->isEnabled());
     EXPECT_FALSE(m.toolbarButton(3)->isEnabled());
@@ -153,9 +153,11 @@ TEST_F(MainWindow, FileMenuFollowsTheResultsAndTheProjectFile)
     record().wellEffectiveDepthH = 0.0;
     emit m.Men_F->aboutToShow();
     EXPECT_FALSE(m.Men_FPrn->isEnabled());
+    EXPECT_FALSE(m.Men_FPdf->isEnabled());
     record().wellEffectiveDepthH = 1.5;
     emit m.Men_F->aboutToShow();
     EXPECT_TRUE(m.Men_FPrn->isEnabled());
+    EXPECT_TRUE(m.Men_FPdf->isEnabled());
 
     for (QAction* a : {m.Men_FNew, m.Men_FOpn, m.Men_FCls, m.Men_FEOpn, m.Men_FEnd})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
@@ -196,7 +198,7 @@ TEST_F(MainWindow, CloseDiscardsTheCaseAndTheMenuStaysDisabled)
 
     emit mainWindow().Men_F->aboutToShow();
     for (QAction* a : {mainWindow().Men_FSav, mainWindow().Men_FOvw, mainWindow().Men_FImg, mainWindow().Men_FPrn,
-                       mainWindow().Men_FEWri})
+                       mainWindow().Men_FPdf, mainWindow().Men_FEWri})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     for (int index : {3, 5, 6})
         EXPECT_FALSE(mainWindow().toolbarButton(index)->isEnabled());

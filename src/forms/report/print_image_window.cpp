@@ -1,0 +1,192 @@
+#include "forms/report/print_image_window.h"
+
+#include "forms/conditions/rainfall_dialog.h"
+#include "forms/report/picture_box.h"
+#include "forms/report/printing.h"
+#include "forms/report/sheet_drawing.h"
+#include "forms/shell/main_window.h"
+#include "forms/shell/toolbar_icons.h"
+#include "forms/shell/twips.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace akuenza {
+
+namespace {
+
+// The page is 30000 twips tall; the viewport shows 10665 x 6705 twips of it.
+constexpr int kPageHeight = 30000;
+constexpr int kViewportWidth = 10665;
+constexpr int kViewportHeight = 6705;
+
+// Rounds to the nearest integer, a half to the even neighbour.
+int roundHalfEven(double value)
+{
+    double whole = std::floor(value);
+    const double rest = value - whole;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    return static_cast<int>(whole);
+}
+
+// A bar moves the page by the part that does not fit in the viewport; a
+// large step is half of that, a small step a tenth of a large one. A page
+// narrower than the viewport leaves nothing to move, and a step is at least
+// one twip.
+void setRange(QScrollBar* bar, int hiddenTwips)
+{
+    const int maximum = std::max(0, hiddenTwips);
+    const int large = std::max(1, roundHalfEven(maximum / 2.0));
+    const int small = std::max(1, roundHalfEven(large / 10.0));
+    bar->setRange(0, maximum);
+    bar->setPageStep(large);
+    bar->setSingleStep(small);
+}
+
+} // namespace
+
+Form7::Form7(App& app) : Form(app)
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("アクエンザ"));
+    setWindowIcon(programIcon());
+
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    // The menus belong to this window, never to a desktop-wide menu bar.
+    menuBar->setNativeMenuBar(false);
+    Men_FPrn = menuBar->addAction(QStringLiteral("印刷(&P)"));
+    Men_FEdi = menuBar->addMenu(QStringLiteral("ｴﾃﾞｨﾀ(&E)"));
+    Men_FEWri = Men_FEdi->addAction(QStringLiteral("書き込み(&W)"));
+    Men_FEOpn = Men_FEdi->addAction(QStringLiteral("起動(&O)"));
+    Men_FCls = menuBar->addAction(QStringLiteral("閉じる(&C)"));
+    Men_FPrn->setObjectName(QStringLiteral("Men_FPrn"));
+    Men_FEdi->setObjectName(QStringLiteral("Men_FEdi"));
+    Men_FEWri->setObjectName(QStringLiteral("Men_FEWri"));
+    Men_FEOpn->setObjectName(QStringLiteral("Men_FEOpn"));
+    Men_FCls->setObjectName(QStringLiteral("Men_FCls"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(10935), twipsToPixels(6975));
+
+    Picture1 = new QWidget(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(Picture1, 0, 0, kViewportWidth, kViewportHeight);
+    QPalette grey = Picture1->palette();
+    grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    Picture1->setPalette(grey);
+    Picture1->setAutoFillBackground(true);
+
+    Picture2 = new PictureBox(Picture1, "Picture2");
+    Picture2->move(0, 0);
+    Picture2->setSizeTwips(printerPageWidthTwips(), kPageHeight);
+
+    VScroll1 = new QScrollBar(Qt::Vertical, client);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    placeTwips(VScroll1, 10680, 0, 255, kViewportHeight);
+    HScroll1 = new QScrollBar(Qt::Horizontal, client);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    placeTwips(HScroll1, -30, 6720, 10695, 255);
+    setScrollRanges();
+    connect(VScroll1, &QScrollBar::valueChanged, this,
+            [this](int value) { Picture2->move(Picture2->x(), -twipsToPixels(value)); });
+    connect(HScroll1, &QScrollBar::valueChanged, this,
+            [this](int value) { Picture2->move(-twipsToPixels(value), Picture2->y()); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Men_FPrn, &QAction::triggered, this, [this] { FilePrint(this->app()); });
+    // 書き込み and 起動 are the main window's own commands. 書き込み is always
+    // usable here, whatever the main window's File menu last decided for it.
+    connect(Men_FEWri, &QAction::triggered, this, [this] {
+        QAction* write = this->app().mainWindow().Men_FEWri;
+        const bool enabled = write->isEnabled();
+        write->setEnabled(true);
+        write->trigger();
+        write->setEnabled(enabled);
+    });
+    connect(Men_FEOpn, &QAction::triggered, this, [this] { this->app().mainWindow().Men_FEOpn->trigger(); });
+    connect(Men_FCls, &QAction::triggered, this, &Form7::closeLater);
+}
+
+void Form7::setScrollRanges()
+{
+    setRange(VScroll1, Picture2->heightTwips() - kViewportHeight);
+    setRange(HScroll1, Picture2->widthTwips() - kViewportWidth);
+}
+
+void Form7::Form_Activate()
+{
+    if (app().isVisible<Form12>())
+        app().hide<Form12>();
+    redraw();
+}
+
+void Form7::redraw()
+{
+    ++redraws_;
+    const DrawnSheet drawn = drawnSheet(app());
+    if (drawn.sheet.hasNonFinite()) {
+        // Nothing of a sheet with an impossible value is shown.
+        app().drawingTarget = Picture2;
+        app().printRowCounter = 100;
+        Picture2->clear();
+        app().showError(QString::fromStdString(nonFiniteMessage(drawn.sheet)));
+        return;
+    }
+    drawPrintImage(app(), *Picture2, drawn);
+}
+
+void Form7::Form_Unload()
+{
+    if (app().drawingTarget == Picture2)
+        app().drawingTarget = nullptr;
+    app().mainWindow().Toolbar1->show();
+}
+
+void Form7::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    closeLater();
+}
+
+void Form7::closeLater()
+{
+    // The menu bar or the title bar that asked is part of this window and is
+    // still at work; the window goes once control is back in the event loop.
+    QMetaObject::invokeMethod(this, [this] { app().unload<Form7>(); }, Qt::QueuedConnection);
+}
+
+void FileImage(App& app)
+{
+    const DrawnSheet drawn = drawnSheet(app);
+    if (drawn.sheet.hasNonFinite()) {
+        app.showError(QString::fromStdString(nonFiniteMessage(drawn.sheet)));
+        return;
+    }
+    app.printRowCounter = 100;
+    app.mainWindow().hideToolbar();
+    Form7& window = app.form<Form7>();
+    const int before = window.redraws();
+    app.showAt<Form7>(0, 0);
+    // Becoming the active window draws the sheet; a window that already was
+    // the active one is drawn here, so the page is never left empty.
+    if (window.redraws() == before)
+        window.redraw();
+}
+
+} // namespace akuenza

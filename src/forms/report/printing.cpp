@@ -1,0 +1,181 @@
+#include "forms/report/printing.h"
+
+#include "forms/report/drawing_target.h"
+#include "forms/report/sheet_drawing.h"
+#include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace akuenza {
+
+namespace {
+
+// The printer as a surface of pages: text from the left edge of the
+// printable area, at the line height of the printer's font.
+class PrinterTarget final : public PagedTarget {
+public:
+    explicit PrinterTarget(QPrinter& printer) : printer_(printer) {}
+
+    // Starts the job with the sheet's font; false when the printer or the
+    // file cannot be opened.
+    bool begin()
+    {
+        if (!painter_.begin(&printer_))
+            return false;
+        QFont font(QString::fromUtf8(kMincho));
+        font.setPointSize(12);
+        painter_.setFont(font);
+        painter_.setPen(kTextColour);
+        const QFontMetricsF metrics(painter_.font(), &printer_);
+        lineHeight_ = metrics.height();
+        ascent_ = metrics.ascent();
+        const double pageHeight = printer_.pageRect(QPrinter::DevicePixel).height();
+        setLinesPerPage(std::max(1, static_cast<int>(std::floor(pageHeight / lineHeight_ + 1e-9))));
+        return true;
+    }
+
+    // Ends the job, which sends it to the printer; false when it failed.
+    bool end()
+    {
+        const bool ended = painter_.end();
+        return ended && !failed_ && printer_.printerState() != QPrinter::Error;
+    }
+
+    void setTextColour(const QColor& colour) override { painter_.setPen(colour); }
+
+protected:
+    void startPage(PageBreak) override
+    {
+        if (!printer_.newPage())
+            failed_ = true;
+    }
+
+    void drawLine(int row, const QString& text) override
+    {
+        if (!text.isEmpty())
+            painter_.drawText(QPointF(0, row * lineHeight_ + ascent_), text);
+    }
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    qreal lineHeight_ = 0;
+    qreal ascent_ = 0;
+    bool failed_ = false;
+};
+
+QString failureMessage(const QPrinter& printer)
+{
+    if (!printer.outputFileName().isEmpty())
+        return QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(printer.outputFileName());
+    if (!printer.printerName().isEmpty())
+        return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer.printerName());
+    return QStringLiteral("使用できるプリンタがありません。");
+}
+
+// A sheet holding a value that is not a number is never printed.
+bool refuseImpossible(const DrawnSheet& drawn, QString* error)
+{
+    if (!drawn.sheet.hasNonFinite())
+        return false;
+    if (error)
+        *error = QString::fromStdString(nonFiniteMessage(drawn.sheet));
+    return true;
+}
+
+bool writePdf(App& app, const DrawnSheet& drawn, const QString& path, QString* error)
+{
+    if (refuseImpossible(drawn, error))
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setOutputFormat(QPrinter::PdfFormat); // whatever the name ends in
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setCreator(QStringLiteral("アクエンザ"));
+    printer.setDocName(QStringLiteral("アクエンザ書"));
+    return printSheet(app, printer, drawn, error);
+}
+
+} // namespace
+
+bool printSheet(App& app, QPrinter& printer, const DrawnSheet& drawn, QString* error)
+{
+    PrinterTarget target(printer);
+    if (!target.begin()) {
+        if (error)
+            *error = failureMessage(printer);
+        return false;
+    }
+    drawPrintedSheet(app, target, drawn);
+    if (!target.end()) {
+        if (error)
+            *error = failureMessage(printer);
+        return false;
+    }
+    return true;
+}
+
+void FilePrint(App& app)
+{
+    const DrawnSheet drawn = drawnSheet(app);
+    QString error;
+    if (refuseImpossible(drawn, &error)) {
+        app.showError(error);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!app.platform().choosePrinter(printer))
+        return;
+    if (!printSheet(app, printer, drawn, &error))
+        app.showError(error);
+}
+
+bool exportPdf(App& app, const QString& path, QString* error) { return writePdf(app, drawnSheet(app), path, error); }
+
+void FilePdf(App& app)
+{
+    const DrawnSheet drawn = drawnSheet(app);
+    QString error;
+    if (refuseImpossible(drawn, &error)) {
+        app.showError(error);
+        return;
+    }
+    const QString path =
+        app.platform().saveFileName({QStringLiteral("PDF出力"), QStringLiteral("PDF(.pdf)|*.pdf"), QString()});
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)) {
+        const Answer answer =
+            app.ask({QStringLiteral("同名ファイルがあります。上書き保存しますか？"), QStringLiteral("上書き保存の確認"),
+                     MessageButtons::YesNo, MessageIcon::Critical, Answer::No});
+        if (answer != Answer::Yes)
+            return;
+    }
+    if (!writePdf(app, drawn, path, &error))
+        app.showError(error);
+}
+
+int printerPageWidthTwips()
+{
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    const QPrinterInfo current = QPrinterInfo::defaultPrinter();
+    if (!current.isNull()) {
+        const QPrinter printer(current, QPrinter::HighResolution);
+        layout = printer.pageLayout();
+    }
+    const double millimetres = layout.fullRect(QPageLayout::Millimeter).width();
+    return static_cast<int>(std::lround(millimetres * 1440.0 / 25.4));
+}
+
+} // namespace akuenza

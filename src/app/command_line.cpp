@@ -2,6 +2,7 @@
 
 #include "app/headless_platform.h"
 #include "forms/project/project_files.h"
+#include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 #include "forms/shell/application.h"
 #include "forms/shell/version_window.h"
@@ -43,12 +44,27 @@ int writeSheets(const QStringList& cases, const QString& out)
     return failed == 0 ? 0 : 1;
 }
 
+// The case opened as 開く does and its printed pages written as PDF出力 does.
+int writePdf(const QString& project, const QString& pdf)
+{
+    HeadlessPlatform platform;
+    App app(platform);
+    if (!openProjectFile(app, project, WhenCaseOpen::Replace))
+        return 1;
+    QString error;
+    if (!exportPdf(app, QFileInfo(pdf).absoluteFilePath(), &error)) {
+        printLine(stderr, error);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool runsWithoutWindow(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--write-sheet", "--help", "-h", "--version", "-v"})
+        for (const char* option : {"--write-sheet", "--pdf", "--help", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     return false;
@@ -66,7 +82,9 @@ int runCommandLine(const QStringList& arguments, QString* openAtStart)
         QStringLiteral("画面を開かずに、各プロジェクトファイルの計算書を sintou.txt（現在のフォルダ）に追記します。"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("計算書の書き込み先を sintou.txt に代えて指定します。"),
                                  QStringLiteral("ファイル"));
-    parser.addOptions({help, version, writeSheet, out});
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("画面を開かずに、プロジェクトファイルの計算書を印刷と同じページの PDF にします（--pdf ファイル.qzk 出力.pdf）。"));
+    parser.addOptions({help, version, writeSheet, out, pdf});
     parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("プロジェクトファイル (*.qzk)"),
                                  QStringLiteral("[ファイル...]"));
 
@@ -83,6 +101,13 @@ int runCommandLine(const QStringList& arguments, QString* openAtStart)
         return 0;
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(pdf)) {
+        if (files.size() != 2 || parser.isSet(writeSheet)) {
+            printLine(stderr, QStringLiteral("--pdf にはプロジェクトファイルと出力する PDF ファイルを指定してください。"));
+            return 2;
+        }
+        return writePdf(files[0], files[1]);
+    }
     if (parser.isSet(writeSheet)) {
         if (files.isEmpty()) {
             printLine(stderr, QStringLiteral("計算書を書き込むプロジェクトファイルを指定してください。"));

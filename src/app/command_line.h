@@ -7,6 +7,7 @@
 //                                   each case opened as 開く does and its sheet
 //                                   appended (to "sintou.txt" in the current
 //                                   folder, or to SHEET.txt), without a window
+//   akuenza --pdf CASE.qzk OUT.pdf  the case's printed pages as a PDF, without a window
 //   akuenza --version, --help
 
 #include <QStringList>

@@ -6,6 +6,7 @@
 
 #include "forms/facilities/square_basin_dialog.h"
 #include "forms/project/project_files.h"
+#include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 
 #include <QFile>
@@ -104,6 +105,28 @@ TEST_F(CommandLine, AFileThatFailsDoesNotStopTheOthersButTheExitCodeSaysSo)
     EXPECT_EQ(bytesOf(path(u"out.txt"_qs)), bytesOf(path(u"good.window.txt"_qs)));
 }
 
+TEST_F(CommandLine, APdfOfASavedCaseHoldsThePagesTheWindowPrints)
+{
+    saveCase(u"A"_qs, u"2"_qs);
+    QString error;
+    ASSERT_TRUE(exportPdf(app(), path(u"window.pdf"_qs), &error)) << error.toStdString();
+    const ProgramRun run = runProgram({u"--pdf"_qs, u"A.qzk"_qs, u"cli.pdf"_qs}, folder_.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    auto text = [&](const QString& pdf) {
+        QProcess pdftotext;
+        pdftotext.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+        EXPECT_TRUE(pdftotext.waitForFinished(30000));
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    };
+    const QString fromWindow = text(path(u"window.pdf"_qs));
+    EXPECT_TRUE(fromWindow.contains(u"∴ NG"_qs)) << fromWindow.toStdString();
+    EXPECT_EQ(text(path(u"cli.pdf"_qs)), fromWindow);
+
+    const ProgramRun missing = runProgram({u"--pdf"_qs, u"none.qzk"_qs, u"x.pdf"_qs}, folder_.path());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path(u"x.pdf"_qs)));
+}
+
 TEST_F(CommandLine, VersionAndMistakes)
 {
     const ProgramRun version = runProgram({u"--version"_qs}, folder_.path());
@@ -114,6 +137,8 @@ TEST_F(CommandLine, VersionAndMistakes)
     EXPECT_FALSE(nothing.err.isEmpty());
     const ProgramRun unknown = runProgram({u"--no-such-option"_qs}, folder_.path());
     EXPECT_EQ(unknown.exitCode, 2);
+    const ProgramRun half = runProgram({u"--pdf"_qs, u"A.qzk"_qs}, folder_.path());
+    EXPECT_EQ(half.exitCode, 2);
 }
 
 TEST(CommandLineStart, AProjectFileGivenAloneOpensInTheWindow)

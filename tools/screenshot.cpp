@@ -147,6 +147,8 @@ int main(int argc, char** argv)
     // The hydrology dialogs with a filled example, in a fresh case. The
     // modal ones are shown without their modal loop so that the picture can
     // be taken.
+    // A fresh case without Close's question: the old one is discarded first.
+    main.Tojiru();
     main.FileNew();
     akuenza::Form1& conditions = app.form<akuenza::Form1>();
     conditions.cmd_i2->click();
@@ -209,6 +211,8 @@ int main(int argc, char** argv)
     // The print image of a computed case, scrolled to its verdict: first NG
     // (two basins of two, far below Q1), whose printed first page also goes
     // to a PDF for scripts/screenshot.sh to render, then O.K with twenty each.
+    // A fresh case without Close's question: the old one is discarded first.
+    main.Tojiru();
     main.FileNew();
     akuenza::Form1& computed = app.form<akuenza::Form1>();
     computed.txt_c->setText(QStringLiteral("0.9"));
@@ -246,6 +250,8 @@ int main(int argc, char** argv)
     // The engineer clicks into A of a fresh case, types it and presses Enter:
     // the focus goes to the intensity's 直接入力 button, which shows its
     // focus frame. Last, as the window shows focus frames from then on.
+    // A fresh case without Close's question: the old one is discarded first.
+    main.Tojiru();
     main.FileNew();
     main.activateWindow();
     if (!QTest::qWaitForWindowActive(&main))

@@ -247,6 +247,12 @@ int main(int argc, char** argv)
     app.form<akuenza::Form7>().Men_FCls->trigger();
     settle();
 
+    // A large site: every digit of a six-figure Q1 and a nine-figure total shows.
+    computed.txt_a->setText(QStringLiteral("7500000"));
+    basins.txt11n->setText(QStringLiteral("123456789"));
+    app.form<akuenza::Form11>().cmd1->click();
+    ok = save(main, folder, QStringLiteral("results-large.png")) && ok;
+
     // The engineer clicks into A of a fresh case, types it and presses Enter:
     // the focus goes to the intensity's 直接入力 button, which shows its
     // focus frame. Last, as the window shows focus frames from then on.

@@ -27,6 +27,7 @@ QLabel* resultLabel(QWidget* parent, const char* name, const QString& caption, i
     QLabel* label = makeLabel(parent, name, caption);
     label->setAlignment(align | Qt::AlignVCenter);
     label->setMinimumWidth(twipsToPixels(widthTwips));
+    label->setProperty("designedWidth", twipsToPixels(widthTwips));
     return label;
 }
 
@@ -67,8 +68,9 @@ Form11::Form11(App& app) : Form(app)
     for (QLabel* l : {lbl3, lbl6, lbl9})
         l->setFont(result);
     auto* row = new QHBoxLayout(Frame1);
+    // The labels abut, as designed; each keeps its designed width at least.
     row->setContentsMargins(twipsToPixels(60), 0, twipsToPixels(30), 0);
-    row->setSpacing(twipsToPixels(30));
+    row->setSpacing(0);
     for (QLabel* l : {lbl16, lbl17, lbl14, lbl3, lbl4, lbl8, lbl15, lbl6, lbl7, lbl9})
         row->addWidget(l);
     row->addStretch(1);
@@ -176,21 +178,29 @@ void Form11::showComparison(const Comparison& c)
 
 void Form11::fitResultsRow()
 {
-    // Numbers of many digits first widen their labels; when the row would
-    // then run past the frame, its type is made smaller until it fits.
+    // The row as designed when it fits. Numbers of many digits first take the
+    // room the other labels leave beside their text; only when even the bare
+    // texts run past the frame is the row's type made smaller until it fits.
     const QList<QLabel*> row = {lbl16, lbl17, lbl14, lbl3, lbl4, lbl8, lbl15, lbl6, lbl7, lbl9};
     auto needed = [&] {
         const QMargins m = Frame1->layout()->contentsMargins();
         int width = m.left() + m.right() + Frame1->layout()->spacing() * (int(row.size()) - 1);
         for (QLabel* l : row)
-            width += std::max(l->minimumWidth(), l->fontMetrics().horizontalAdvance(l->text()) + 2);
+            width += std::max(l->minimumWidth(), l->sizeHint().width());
         return width;
     };
-    // Back to the designed size before measuring.
     for (QLabel* l : row) {
         QFont f = l->font();
         f.setPointSizeF(font().pointSizeF());
         l->setFont(f);
+        l->setMinimumWidth(l->property("designedWidth").toInt());
+    }
+    Frame1->layout()->setSpacing(0);
+    if (needed() > Frame1->width()) {
+        // Packed: each label as wide as its text, a small gap between them.
+        for (QLabel* l : row)
+            l->setMinimumWidth(0);
+        Frame1->layout()->setSpacing(twipsToPixels(45));
     }
     while (needed() > Frame1->width()) {
         bool shrunk = false;

@@ -254,6 +254,28 @@ TEST_F(CalculationRun, AnOverflowingQ1IsReportedNeverJudged)
     EXPECT_EQ(f11().lbl9->text(), QString());
 }
 
+TEST_F(CalculationRun, LargeResultsAreShownWithEveryDigit)
+{
+    // 100 000 m3/hr and beyond: no label of the results row cuts its text.
+    enterConditions(u"0.9"_qs, u"7500000"_qs, u"50"_qs); // Q1 = 337 500 m3/hr
+    oneBasin(u"123456789"_qs);
+    calculate();
+    ASSERT_EQ(f11().lbl3->text(), u"337500.000"_qs);
+    ASSERT_EQ(f11().lbl6->text(), u"374192996.595"_qs);
+    auto fits = [](QLabel* label) {
+        return label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+    };
+    QRect previous;
+    for (QLabel* l : {f11().lbl16, f11().lbl17, f11().lbl14, f11().lbl3, f11().lbl4, f11().lbl8, f11().lbl15,
+                      f11().lbl6, f11().lbl7, f11().lbl9}) {
+        SCOPED_TRACE(l->objectName().toStdString());
+        EXPECT_TRUE(fits(l)) << l->text().toStdString();
+        EXPECT_GE(l->x(), previous.right()); // in their order, not on top of each other
+        EXPECT_LE(l->geometry().right(), f11().Frame1->contentsRect().right());
+        previous = l->geometry();
+    }
+}
+
 TEST_F(CalculationRun, ActivationShowsTheResultsRowOutsideWellMode)
 {
     f11().Frame1->hide();

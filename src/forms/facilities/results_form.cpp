@@ -67,6 +67,10 @@ Form11::Form11(App& app) : Form(app)
     result.setBold(true);
     for (QLabel* l : {lbl3, lbl6, lbl9})
         l->setFont(result);
+    // A unit stands a little apart from its number, the verdict from the unit.
+    for (QLabel* l : {lbl4, lbl7})
+        l->setIndent(twipsToPixels(45));
+    lbl9->setIndent(twipsToPixels(90));
     auto* row = new QHBoxLayout(Frame1);
     // The labels abut, as designed; each keeps its designed width at least.
     row->setContentsMargins(twipsToPixels(60), 0, twipsToPixels(30), 0);

@@ -3,8 +3,11 @@
 # compiler, CMake, Qt 6, GoogleTest, Google Benchmark, the Japanese Mincho and
 # Gothic fonts, a virtual X display for screenshots, the locale sources
 # from which the tests compile a decimal-comma locale, and poppler-utils, with
-# which the tests read the printed PDF back as text. Packages already
-# present are skipped; sudo is used when not running as root.
+# which the tests read the printed PDF back as text; Qt SVG, with which the
+# build draws the program icon as an SVG file, and the tools that make and
+# check the .deb (dpkg-shlibdeps, lintian, the desktop-entry, AppStream and
+# MIME validators). Packages already present are skipped; sudo is used when
+# not running as root.
 set -euo pipefail
 
 packages=(
@@ -15,6 +18,8 @@ packages=(
   xvfb xauth
   locales
   poppler-utils
+  qt6-svg-dev
+  dpkg-dev file lintian appstream desktop-file-utils shared-mime-info
 )
 
 missing=()

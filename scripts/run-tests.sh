@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds アクエンザ twice and runs every test in both builds: first with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the release build
-# (which also compiles the benchmark programs). Ends with CTest's summary.
+# (which also compiles the benchmark programs and makes the .deb package,
+# build/akuenza_<version>_<arch>.deb). Ends with CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -16,4 +17,5 @@ ctest --test-dir build-asan --output-on-failure -j"$jobs"
 echo "== Release build =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
+cmake --build build --target package
 ctest --test-dir build --output-on-failure -j"$jobs"

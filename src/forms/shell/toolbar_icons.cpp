@@ -178,4 +178,9 @@ QIcon programIcon()
     return drawnIcon(drawProgram, {16, 32, 48, 64});
 }
 
+void drawProgramIcon(QPainter& painter)
+{
+    drawProgram(painter);
+}
+
 } // namespace akuenza

@@ -4,6 +4,8 @@
 
 #include <QIcon>
 
+class QPainter;
+
 namespace akuenza {
 
 // Toolbar buttons by their position on the bar: 1 new, 2 open, 3 overwrite
@@ -13,5 +15,9 @@ QIcon toolbarIcon(int index);
 
 // The program's icon: a raindrop soaking into the ground's strata.
 QIcon programIcon();
+
+// The same picture drawn into a 32 x 32 box of any painter; the installed
+// icon files (SVG and PNG) are made from it.
+void drawProgramIcon(QPainter& painter);
 
 } // namespace akuenza

@@ -263,7 +263,7 @@ QString tempPath(const QString& name)
 
 // A widget as plain Qt makes it: the nearest Qt class of one of the
 // program's widgets, with its place, text, font and state.
-struct WidgetSpec {
+struct WidgetPlan {
     QByteArray kind;
     QRect geometry;
     QString text;
@@ -276,14 +276,14 @@ struct WidgetSpec {
     bool autoFill = false;
     QFrame::Shape frameShape = QFrame::NoFrame;
     Qt::Orientation orientation = Qt::Horizontal;
-    std::vector<WidgetSpec> children;
+    std::vector<WidgetPlan> children;
 };
 
-struct WindowSpec {
+struct WindowPlan {
     Qt::WindowFlags flags;
     QRect geometry;
     bool shown = false;
-    WidgetSpec content;
+    WidgetPlan content;
 };
 
 QByteArray qtClassOf(const QObject* o)
@@ -294,97 +294,97 @@ QByteArray qtClassOf(const QObject* o)
     return "QWidget";
 }
 
-WidgetSpec specOf(const QWidget* w)
+WidgetPlan planOf(const QWidget* w)
 {
-    WidgetSpec spec;
-    spec.kind = qtClassOf(w);
-    spec.geometry = w->geometry();
-    spec.hidden = w->isHidden();
-    spec.enabled = w->isEnabled();
+    WidgetPlan plan;
+    plan.kind = qtClassOf(w);
+    plan.geometry = w->geometry();
+    plan.hidden = w->isHidden();
+    plan.enabled = w->isEnabled();
     if (w->testAttribute(Qt::WA_SetFont))
-        spec.font = w->font();
+        plan.font = w->font();
     if (w->testAttribute(Qt::WA_SetPalette))
-        spec.palette = w->palette();
-    spec.autoFill = w->autoFillBackground();
+        plan.palette = w->palette();
+    plan.autoFill = w->autoFillBackground();
     if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        spec.text = b->text();
-        spec.checked = b->isChecked();
+        plan.text = b->text();
+        plan.checked = b->isChecked();
     } else if (auto* l = qobject_cast<const QLabel*>(w)) {
-        spec.text = l->text();
+        plan.text = l->text();
     } else if (auto* e = qobject_cast<const QLineEdit*>(w)) {
-        spec.text = e->text();
+        plan.text = e->text();
     } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
-        spec.text = g->title();
+        plan.text = g->title();
     } else if (auto* c = qobject_cast<const QComboBox*>(w)) {
         for (int i = 0; i < c->count(); ++i)
-            spec.items << c->itemText(i);
+            plan.items << c->itemText(i);
     } else if (auto* s = qobject_cast<const QScrollBar*>(w)) {
-        spec.orientation = s->orientation();
+        plan.orientation = s->orientation();
     }
     if (auto* f = qobject_cast<const QFrame*>(w))
-        spec.frameShape = f->frameShape();
+        plan.frameShape = f->frameShape();
     for (const QObject* child : w->children())
         if (auto* cw = qobject_cast<const QWidget*>(child); cw && !cw->isWindow())
-            spec.children.push_back(specOf(cw));
-    return spec;
+            plan.children.push_back(planOf(cw));
+    return plan;
 }
 
 // Every window of the work area, shown or hidden, as plain Qt would build it.
-std::vector<WindowSpec> windowsOf(App& app)
+std::vector<WindowPlan> windowsOf(App& app)
 {
-    std::vector<WindowSpec> windows;
+    std::vector<WindowPlan> windows;
     for (QMdiSubWindow* sub : app.mainWindow().workArea()->subWindowList()) {
         if (!sub->widget())
             continue;
-        windows.push_back({sub->windowFlags(), sub->geometry(), !sub->isHidden(), specOf(sub->widget())});
+        windows.push_back({sub->windowFlags(), sub->geometry(), !sub->isHidden(), planOf(sub->widget())});
     }
     return windows;
 }
 
-QWidget* build(const WidgetSpec& spec, QWidget* parent)
+QWidget* build(const WidgetPlan& plan, QWidget* parent)
 {
     QWidget* w = nullptr;
-    if (spec.kind == "QLineEdit") {
-        w = new QLineEdit(spec.text, parent);
-    } else if (spec.kind == "QLabel") {
-        auto* l = new QLabel(spec.text, parent);
-        l->setFrameShape(spec.frameShape);
+    if (plan.kind == "QLineEdit") {
+        w = new QLineEdit(plan.text, parent);
+    } else if (plan.kind == "QLabel") {
+        auto* l = new QLabel(plan.text, parent);
+        l->setFrameShape(plan.frameShape);
         w = l;
-    } else if (spec.kind == "QPushButton") {
-        w = new QPushButton(spec.text, parent);
-    } else if (spec.kind == "QRadioButton") {
-        auto* r = new QRadioButton(spec.text, parent);
-        r->setChecked(spec.checked);
+    } else if (plan.kind == "QPushButton") {
+        w = new QPushButton(plan.text, parent);
+    } else if (plan.kind == "QRadioButton") {
+        auto* r = new QRadioButton(plan.text, parent);
+        r->setChecked(plan.checked);
         w = r;
-    } else if (spec.kind == "QCheckBox") {
-        auto* c = new QCheckBox(spec.text, parent);
-        c->setChecked(spec.checked);
+    } else if (plan.kind == "QCheckBox") {
+        auto* c = new QCheckBox(plan.text, parent);
+        c->setChecked(plan.checked);
         w = c;
-    } else if (spec.kind == "QComboBox") {
+    } else if (plan.kind == "QComboBox") {
         auto* c = new QComboBox(parent);
-        c->addItems(spec.items);
+        c->addItems(plan.items);
         w = c;
-    } else if (spec.kind == "QGroupBox") {
-        w = new QGroupBox(spec.text, parent);
-    } else if (spec.kind == "QScrollBar") {
-        w = new QScrollBar(spec.orientation, parent);
-    } else if (spec.kind == "QFrame") {
+    } else if (plan.kind == "QGroupBox") {
+        w = new QGroupBox(plan.text, parent);
+    } else if (plan.kind == "QScrollBar") {
+        w = new QScrollBar(plan.orientation, parent);
+    } else if (plan.kind == "QFrame") {
         auto* f = new QFrame(parent);
-        f->setFrameShape(spec.frameShape);
+        f->setFrameShape(plan.frameShape);
         w = f;
     } else {
         w = new QWidget(parent);
     }
-    if (spec.font)
-        w->setFont(*spec.font);
-    if (spec.palette)
-        w->setPalette(*spec.palette);
-    w->setAutoFillBackground(spec.autoFill);
-    w->setGeometry(spec.geometry);
-    w->setEnabled(spec.enabled);
-    for (const WidgetSpec& child : spec.children)
+    if (plan.font)
+        w->setFont(*plan.font);
+    if (plan.palette)
+        w->setPalette(*plan.palette);
+    w->setAutoFillBackground(plan.autoFill);
+    w->setGeometry(plan.geometry);
+    w->setEnabled(plan.enabled);
+    for (const WidgetPlan& child : plan.children)
         build(child, w);
-    w->setHidden(spec.hidden);
+    w->setHidden(plan.hidden);
     return w;
 }
 
@@ -401,16 +401,16 @@ struct BareProgram {
         (void)QTest::qWaitForWindowExposed(&window);
     }
     // Discards the windows shown and builds the given ones in their place.
-    void rebuild(const std::vector<WindowSpec>& windows)
+    void rebuild(const std::vector<WindowPlan>& windows)
     {
         for (QMdiSubWindow* sub : area->subWindowList())
             delete sub;
-        for (const WindowSpec& spec : windows) {
-            auto* sub = new QMdiSubWindow(nullptr, spec.flags);
-            sub->setWidget(build(spec.content, nullptr));
+        for (const WindowPlan& plan : windows) {
+            auto* sub = new QMdiSubWindow(nullptr, plan.flags);
+            sub->setWidget(build(plan.content, nullptr));
             area->addSubWindow(sub);
-            sub->setGeometry(spec.geometry);
-            sub->setVisible(spec.shown);
+            sub->setGeometry(plan.geometry);
+            sub->setVisible(plan.shown);
         }
     }
     QMainWindow window;
@@ -431,7 +431,7 @@ void NewProgram(benchmark::State& state)
 
 void NewBare(benchmark::State& state)
 {
-    std::vector<WindowSpec> windows;
+    std::vector<WindowPlan> windows;
     {
         Session s;
         s.app.mainWindow().FileNew();
@@ -508,7 +508,7 @@ void OpenBare(benchmark::State& state, bool everyGroup)
         state.SkipWithError(error.toStdString().c_str());
         return;
     }
-    std::vector<WindowSpec> windows;
+    std::vector<WindowPlan> windows;
     {
         Session s;
         openProjectFile(s.app, path, WhenCaseOpen::Replace);

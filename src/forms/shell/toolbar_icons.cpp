@@ -1,12 +1,13 @@
 #include "forms/shell/toolbar_icons.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
 
-#include <initializer_list>
+#include <utility>
 
 namespace akuenza {
 
@@ -15,20 +16,99 @@ namespace {
 // Every picture is drawn in a 32 x 32 box and scaled to each pixmap size.
 using Drawing = void (*)(QPainter&);
 
-QIcon drawnIcon(Drawing draw, std::initializer_list<int> sizes)
+QPixmap drawnPixmap(Drawing draw, int size)
 {
-    QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 32.0, size / 32.0);
-        draw(p);
-        p.end();
-        icon.addPixmap(pixmap);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    draw(p);
+    p.end();
+    return pixmap;
+}
+
+// An icon of one picture at a few designed sizes. It answers exactly as an
+// icon holding those pixmaps would (the size chosen for a request, the
+// scaling down, the greyed disabled picture), but draws a size only when it
+// is first asked for: at start-up the toolbar needs its 16-pixel pictures
+// alone, and a window frame drawn by no window system needs none at all.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    DrawnIconEngine(Drawing draw, QList<int> sizes) : draw_(draw), sizes_(std::move(sizes)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return withBestSizeFor(size).pixmap(size, 1.0, mode, state);
     }
-    return icon;
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int best = bestSizeFor(size);
+        QSize actual(best, best);
+        if (actual.width() > size.width() || actual.height() > size.height())
+            actual.scale(size, Qt::KeepAspectRatio);
+        return actual;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        // Only the normal pictures are held; the others are made from them.
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off)
+            for (int size : sizes_)
+                sizes << QSize(size, size);
+        return sizes;
+    }
+
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("akuenza-drawn"); }
+
+private:
+    // The designed size a set of pixmaps would pick: the smallest that
+    // covers the request, or the largest when none does.
+    int bestSizeFor(const QSize& request) const
+    {
+        const qint64 wanted = qint64(request.width()) * request.height();
+        int best = 0;
+        for (int size : sizes_) {
+            const qint64 area = qint64(size) * size;
+            const qint64 bestArea = qint64(best) * best;
+            if (best == 0 || (area >= wanted && (bestArea < wanted || area < bestArea)) ||
+                (area < wanted && bestArea < wanted && area > bestArea))
+                best = size;
+        }
+        return best;
+    }
+
+    // The pixmaps drawn so far, with the one a request needs among them;
+    // holding the best size, they choose it as the full set would.
+    const QIcon& withBestSizeFor(const QSize& request)
+    {
+        const int best = bestSizeFor(request);
+        if (!drawnSizes_.contains(best)) {
+            drawn_.addPixmap(drawnPixmap(draw_, best));
+            drawnSizes_ << best;
+        }
+        return drawn_;
+    }
+
+    Drawing draw_;
+    QList<int> sizes_;
+    QIcon drawn_;
+    QList<int> drawnSizes_;
+};
+
+QIcon drawnIcon(Drawing draw, QList<int> sizes)
+{
+    return QIcon(new DrawnIconEngine(draw, std::move(sizes)));
 }
 
 const QColor kOutline(60, 60, 60);

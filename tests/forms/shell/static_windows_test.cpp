@@ -1,8 +1,12 @@
-// The version and reference windows and the drawn icons.
+// The version and reference windows, the drawn icons and the window font.
+#include "forms/shell/fonts.h"
 #include "forms/shell/reference_window.h"
 #include "forms/shell/toolbar_icons.h"
 #include "forms/shell/version_window.h"
 
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -257,4 +261,68 @@ TEST(ToolbarIcons, ProgramIconHasAllItsSizesAndDiffersFromTheButtons)
         EXPECT_GT(opaquePixels(iconImage(icon, size)), size * size / 3) << size;
     for (int index : {1, 2, 3, 5, 6})
         EXPECT_NE(iconImage(icon, 32), iconImage(toolbarIcon(index), 32)) << index;
+}
+
+// The icons draw each size only when it is first asked for. Whatever is asked,
+// in whatever order, they must answer exactly as an icon holding the pictures
+// at all their designed sizes: the same size chosen, the same scaling down,
+// the same greyed and highlighted pictures.
+TEST(ToolbarIcons, AnswerEveryRequestAsTheirFullSetOfPicturesWould)
+{
+    const auto makers = {+[] { return toolbarIcon(1); }, +[] { return toolbarIcon(3); },
+                         +[] { return toolbarIcon(6); }, +[] { return programIcon(); }};
+    for (auto make : makers) {
+        QIcon fullSet;
+        const QIcon drawn = make();
+        for (const QSize& size : drawn.availableSizes())
+            fullSet.addPixmap(drawn.pixmap(size));
+        ASSERT_GE(fullSet.availableSizes().size(), 3);
+
+        const QIcon fresh = make();
+        for (int size : {20, 8, 100, 16, 40, 24, 33, 12, 64, 32, 48}) {
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+                SCOPED_TRACE(testing::Message() << "size " << size << ", mode " << int(mode));
+                const QSize request(size, size);
+                EXPECT_EQ(fresh.actualSize(request, mode), fullSet.actualSize(request, mode));
+                const QImage got = fresh.pixmap(request, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+                const QImage want = fullSet.pixmap(request, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+                EXPECT_EQ(got.size(), want.size());
+                EXPECT_TRUE(got == want);
+            }
+        }
+        // A request that is not square keeps the picture square, as the full set does.
+        EXPECT_EQ(fresh.actualSize(QSize(40, 20)), fullSet.actualSize(QSize(40, 20)));
+        EXPECT_TRUE(fresh.pixmap(QSize(40, 20)).toImage() == fullSet.pixmap(QSize(40, 20)).toImage());
+        EXPECT_TRUE(fresh.availableSizes(QIcon::Disabled).isEmpty());
+    }
+}
+
+// The window font is named as installed, so that it is found at once; the
+// windows must still be drawn in the very face and size the designed name
+// gives on this desktop.
+TEST(WindowFont, IsTheFaceTheDesignedNameGivesAtTheSameSize)
+{
+    const QFont designed(QString::fromUtf8(kWindowFont), 9);
+    const QFont window = QApplication::font();
+    EXPECT_EQ(QFontInfo(window).family(), QFontInfo(designed).family());
+    EXPECT_EQ(window.pointSize(), 9);
+    const QString sample = QStringLiteral("メニューバーのファイル又はツールバーより、新規作成(&N) 0.123");
+    EXPECT_EQ(QFontMetrics(window).horizontalAdvance(sample), QFontMetrics(designed).horizontalAdvance(sample));
+    EXPECT_EQ(QFontMetrics(window).height(), QFontMetrics(designed).height());
+}
+
+TEST(WindowFont, IsTheDesignedFamilyWhenInstalledElseTheFirstInstalledStandIn)
+{
+    const QStringList installed = QFontDatabase::families();
+    ASSERT_TRUE(installed.contains(QStringLiteral("IPAGothic"))) << "the IPA fonts are among the dependencies";
+    const QString missing = QStringLiteral("ＭＳ Ｐゴシック");
+    ASSERT_FALSE(installed.contains(missing));
+    EXPECT_EQ(installedFamily(QStringLiteral("IPAGothic"), {QStringLiteral("IPAPGothic")}), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(installedFamily(missing, {QStringLiteral("No Such Face"), QStringLiteral("IPAPGothic"),
+                                        QStringLiteral("IPAGothic")}),
+              QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(installedFamily(missing, {QStringLiteral("ipagothic")}), QStringLiteral("ipagothic"));
+    // Nothing installed to stand in: the name is left to the desktop's matching.
+    EXPECT_EQ(installedFamily(missing, {QStringLiteral("No Such Face")}), missing);
+    EXPECT_EQ(installedFamily(missing, {}), missing);
 }

@@ -3,7 +3,8 @@
 # compiler, CMake, Qt 6, GoogleTest, Google Benchmark, the Japanese Mincho and
 # Gothic fonts, a virtual X display for screenshots, the locale sources
 # from which the tests compile a decimal-comma locale, and poppler-utils, with
-# which the tests read the printed PDF back as text. Packages already
+# which the tests read the printed PDF back as text, and clang with its
+# sanitizer and libFuzzer runtimes for the fuzz targets. Packages already
 # present are skipped; sudo is used when not running as root.
 set -euo pipefail
 
@@ -15,6 +16,7 @@ packages=(
   xvfb xauth
   locales
   poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds アクエンザ twice and runs every test in both builds: first with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the release build
-# (which also compiles the benchmark programs). Ends with CTest's summary.
+# (which also compiles the benchmark programs). Then builds the fuzz targets
+# with clang and runs each for 60 s (scripts/fuzz.sh); any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -17,3 +18,6 @@ echo "== Release build =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Fuzzing (60 s per target) =="
+./scripts/fuzz.sh 60

@@ -3,7 +3,9 @@
 #include "core/record/lenient_number.h"
 #include "fuzz_check.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,6 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             packed += c;
     const double fromPacked = akuenza::lenientNumber(packed);
     FUZZ_REQUIRE(fromPacked == value, "%.17g with blanks, %.17g without", value, fromPacked);
+
+    // The shortest text of any double reads back as that double exactly.
+    if (size >= sizeof(double)) {
+        double original = 0.0;
+        std::memcpy(&original, data, sizeof original);
+        if (std::isfinite(original)) {
+            char shortest[64];
+            const auto end = std::to_chars(shortest, shortest + sizeof shortest, original).ptr;
+            const double back = akuenza::lenientNumber(std::string_view(shortest, static_cast<std::size_t>(end - shortest)));
+            FUZZ_REQUIRE(back == original, "%.17g reads back as %.17g", original, back);
+        }
+    }
 
     // A leading minus sign negates the number that follows it.
     if (!packed.empty() && (isDigit(packed.front()) || packed.front() == '.')) {

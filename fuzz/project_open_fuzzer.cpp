@@ -2,7 +2,8 @@
 // file: written to a file, read, judged, and refilled into the windows of a
 // fresh program whose procedures then rebuild the case. Nothing may crash,
 // leak or overstep, whatever the file holds; the file is either refused or
-// opened, and an opened case can be saved again.
+// opened, and an opened case saves into a file its reader takes whole.
+#include "core/project/project_file.h"
 #include "forms/project/project_files.h"
 #include "forms/shell/application.h"
 #include "forms/shell/platform.h"
@@ -17,7 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <string_view>
 
 namespace {
 
@@ -66,8 +67,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QuietPlatform platform;
         akuenza::App app(platform);
         if (akuenza::openProjectFile(app, path, akuenza::WhenCaseOpen::Replace)) {
-            // Whatever was opened is saved again (or refused with a message).
-            akuenza::saveProjectFile(app, folder->filePath(QStringLiteral("again.qzk")));
+            // Whatever opened saves again, into a file its reader takes whole.
+            const QString again = folder->filePath(QStringLiteral("again.qzk"));
+            FUZZ_REQUIRE(akuenza::saveProjectFile(app, again), "an opened case cannot be saved");
+            QFile saved(again);
+            FUZZ_REQUIRE(saved.open(QIODevice::ReadOnly), "cannot read %s", qPrintable(again));
+            const QByteArray bytes = saved.readAll();
+            const akuenza::ReadProject read =
+                akuenza::readProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            FUZZ_REQUIRE(read.status == akuenza::ReadProject::Status::Read && !read.truncated() &&
+                             read.unconvertible == 0,
+                         "the saved case reads %d of %d lines, %d unconvertible", read.linesRead,
+                         read.linesExpected, read.unconvertible);
         }
     }
     // Windows closed by the program are deleted once control is back in the

@@ -34,6 +34,7 @@ public:
     void runModal(QDialog&) override {}
 };
 
+// The folder of the files, removed when the run ends.
 QTemporaryDir* folder = nullptr;
 
 } // namespace
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // In memory where the system has it: every save syncs its file to disk.
     const QFileInfo memory(QStringLiteral("/dev/shm"));
     const QDir base = memory.isDir() && memory.isWritable() ? QDir(memory.filePath()) : QDir::temp();
-    folder = new QTemporaryDir(base.filePath(QStringLiteral("akuenza-fuzz-XXXXXX")));
+    static QTemporaryDir files(base.filePath(QStringLiteral("akuenza-fuzz-XXXXXX")));
+    folder = &files;
     return 0;
 }
 

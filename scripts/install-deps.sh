@@ -6,8 +6,9 @@
 # which the tests read the printed PDF back as text; Qt SVG, with which the
 # build draws the program icon as an SVG file, and the tools that make and
 # check the .deb (dpkg-shlibdeps, lintian, the desktop-entry, AppStream and
-# MIME validators). Packages already present are skipped; sudo is used when
-# not running as root.
+# MIME validators); clang with its sanitizer and libFuzzer runtimes for the
+# fuzz targets. Packages already present are skipped; sudo is used when not
+# running as root.
 set -euo pipefail
 
 packages=(
@@ -20,6 +21,7 @@ packages=(
   poppler-utils
   qt6-svg-dev
   dpkg-dev file lintian appstream desktop-file-utils shared-mime-info
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -234,7 +234,11 @@ std::string encodeLine(LineKind kind, const ControlValue& value)
         out.push_back(' ');
         return out;
     }
-    case LineKind::RecordField: return value.field ? fieldText(*value.field) : std::string();
+    case LineKind::RecordField:
+        // A field holding no number (an entry beyond the range of numbers,
+        // refused by its dialog) has no form its reader takes back: it is
+        // written as never set, which is how the file would leave it.
+        return value.field && std::isfinite(*value.field) ? fieldText(*value.field) : std::string();
     }
     return {};
 }
@@ -283,7 +287,12 @@ std::optional<ControlValue> decodeLine(LineKind kind, std::string_view line)
             return v; // never set
         if (!isNumberText(number))
             return std::nullopt;
-        v.field = lenientNumber(number);
+        // A number beyond the range of doubles ("1E999") is no value the
+        // field can hold: the line does not convert.
+        const double read = lenientNumber(number);
+        if (!std::isfinite(read))
+            return std::nullopt;
+        v.field = read;
         return v;
     }
     }

@@ -26,7 +26,7 @@ enum class LineKind {
     Option,      // "True" or "False"
     Check,       // " 0 " or " 1 "
     ListIndex,   // " 3 " for the fourth entry, "-1 " for none
-    RecordField, // " .5 ", "-1.5 ", "" when the field was never set
+    RecordField, // " .5 ", "-1.5 ", "" when the field was never set (or holds no number)
 };
 
 struct ProjectItem {

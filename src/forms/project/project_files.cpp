@@ -130,6 +130,13 @@ void refill(App& app, const ReadProject& read)
         runoff.Ryusyutu_2();
         app.hide<Form16>();
     }
+    // Q1 was computed from C, I and A as the design conditions form shows
+    // them; the dialogs' procedures have since stored their unrounded values.
+    // The sheet prints those factors beside Q1, so they must be the ones Q1
+    // came from, as in the program that saved the case: the record takes
+    // the shown values again.
+    if (f1.opt4->isChecked() || f1.opt6->isChecked())
+        results.Zairyou_1();
 
     file.assignControl("Form1", "chk6");
     if (f1.chk6->value() == 1) {

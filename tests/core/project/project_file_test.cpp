@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 using namespace akuenza;
@@ -83,6 +84,35 @@ TEST(ProjectFile, RecordFieldsReadBackAsHandWrittenOrAsWritten)
     EXPECT_FALSE(decodeLine(LineKind::Check, "x"));
     EXPECT_EQ(decodeLine(LineKind::ListIndex, "-1 ")->number, -1);
     EXPECT_FALSE(decodeLine(LineKind::ListIndex, " 7 "));
+}
+
+TEST(ProjectFile, ARecordFieldIsNeverANumberBeyondTheRangeOfDoubles)
+{
+    auto read = [](std::string_view line) { return decodeLine(LineKind::RecordField, line); };
+    EXPECT_FALSE(read("1E999"));
+    EXPECT_FALSE(read("-1.1D400 "));
+    EXPECT_EQ(*read(" 1E-999 ")->field, 0.0); // too small: zero, a number
+    // A field holding no number is written as never set, which reads back.
+    const std::string line =
+        encodeLine(LineKind::RecordField, {{}, false, 0, std::numeric_limits<double>::infinity()});
+    EXPECT_EQ(line, "");
+    ASSERT_TRUE(read(line));
+    EXPECT_FALSE(read(line)->field);
+
+    // In a file the line is one that does not convert: the field stays as it
+    // was, and the reader says so.
+    DesignCase rec;
+    Windows w;
+    w["Form1.opt4"] = chosen();
+    rec.retardanceN = 0.2;
+    std::string bytes = writeProject(w.source(), rec).bytes;
+    const std::size_t at = bytes.find("\r\n .2 \r\n");
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at + 2, 4, "2E999");
+    const ReadProject opened = readProject(bytes);
+    EXPECT_EQ(opened.unconvertible, 1);
+    EXPECT_EQ(opened.find("record", "retardanceN"), nullptr);
+    EXPECT_FALSE(opened.truncated());
 }
 
 TEST(ProjectFile, GroupsFollowTheChoicesOfTheCase)

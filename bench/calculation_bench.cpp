@@ -4,6 +4,7 @@
 
 #include "forms/conditions/design_conditions_form.h"
 #include "core/facilities/adequacy.h"
+#include "app/headless_platform.h"
 #include "core/facilities/calculation_run.h"
 #include "forms/facilities/family_dialogs.h"
 #include "core/facilities/infiltration_formulas.h"
@@ -53,17 +54,6 @@ void FormatAndRead(benchmark::State& state)
 }
 BENCHMARK(FormatAndRead);
 
-// A platform that answers every question with its default and stays silent.
-class SilentPlatform final : public Platform {
-public:
-    Answer messageBox(const MessageRequest& request) override { return request.defaultButton; }
-    void beep() override {}
-    QString openFileName(const FileDialogRequest&) override { return {}; }
-    QString saveFileName(const FileDialogRequest&) override { return {}; }
-    bool choosePrinter(QPrinter&) override { return false; }
-    bool openInTextEditor(const QString&) override { return false; }
-    void runModal(QDialog&) override {}
-};
 
 // Every box of the five facility families filled: all sixteen rows, in the
 // order of each family's boxes.
@@ -105,7 +95,7 @@ BENCHMARK(CoreCalculationRun)->Unit(benchmark::kMicrosecond);
 // sixteen rows of their dialogs filled; each iteration presses 計算.
 void FullCalculationRun(benchmark::State& state)
 {
-    SilentPlatform platform;
+    HeadlessPlatform platform(false); // answers every question with its default, silently
     App app(platform);
     app.mainWindow().FileNew();
     const RunEntries entries = sixteenRows();

@@ -10,8 +10,10 @@ Answer HeadlessPlatform::messageBox(const MessageRequest& request)
     QString line = request.text;
     line.replace(QLatin1Char('\n'), QStringLiteral(" "));
     messages_ << line;
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-    std::fflush(stderr);
+    if (echo_) {
+        std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+        std::fflush(stderr);
+    }
     return request.defaultButton;
 }
 

@@ -11,6 +11,10 @@ namespace akuenza {
 
 class HeadlessPlatform final : public Platform {
 public:
+    // Quiet: the messages are kept (takeMessages) but not written out, as a
+    // benchmark that runs the windows without anyone watching needs.
+    explicit HeadlessPlatform(bool echo = true) : echo_(echo) {}
+
     Answer messageBox(const MessageRequest& request) override;
     void beep() override {}
     QString openFileName(const FileDialogRequest&) override { return {}; }
@@ -23,6 +27,7 @@ public:
     QStringList takeMessages();
 
 private:
+    bool echo_;
     QStringList messages_;
 };
 

@@ -57,12 +57,7 @@ protected:
     {
         newCase();
         enterConditions();
-        click(f1().cmd1);
-        Form2& f2 = app().form<Form2>();
-        click(f2.chk1);
-        type(f2.txt11w, u"0.5"_qs);
-        type(f2.txt11h, u"1.0"_qs);
-        type(f2.txt11n, pieces);
+        oneBasin(pieces);
         calculate();
         ASSERT_TRUE(saveProjectFile(app(), path(name + u".qzk"_qs)));
         ASSERT_TRUE(appendSheet(app(), path(name + u".window.txt"_qs)));

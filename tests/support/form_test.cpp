@@ -1,5 +1,7 @@
 #include "support/form_test.h"
 
+#include "forms/facilities/square_basin_dialog.h"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QToolBar>
@@ -60,6 +62,17 @@ void FormTest::type(QLineEdit* box, const QString& text)
 }
 
 void FormTest::pressEnter(QWidget* control) { QTest::keyClick(control, Qt::Key_Return); }
+
+void FormTest::oneBasin(const QString& pieces)
+{
+    click(f1().cmd1);
+    Form2& f2 = app().form<Form2>();
+    if (f2.chk1->value() == 0)
+        click(f2.chk1);
+    type(f2.txt11w, QStringLiteral("0.5"));
+    type(f2.txt11h, QStringLiteral("1.0"));
+    type(f2.txt11n, pieces);
+}
 
 void FormTest::calculate() { click(f11().cmd1); }
 

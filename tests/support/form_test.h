@@ -41,6 +41,9 @@ protected:
     // Clicks into a box, replaces its text by typing, as the engineer does.
     static void type(QLineEdit* box, const QString& text);
     static void pressEnter(QWidget* control);
+    // One square basin through its dialog, sides and bottom type ①:
+    // W = 0.5 m, H = 1.0 m, N pieces (Fc = 3.0309633 x N with fine sand).
+    void oneBasin(const QString& pieces = QStringLiteral("2"));
     // Presses "計　算" on the results form.
     void calculate();
 

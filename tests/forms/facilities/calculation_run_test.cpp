@@ -17,16 +17,6 @@ protected:
     }
     Form2& f2() { return app().form<Form2>(); }
 
-    // One square basin, sides and bottom: W = 0.5, H = 1.0, N = n.
-    void oneBasin(const QString& n = QStringLiteral("2"))
-    {
-        click(f1().cmd1);
-        if (f2().chk1->value() == 0)
-            click(f2().chk1);
-        type(f2().txt11w, QStringLiteral("0.5"));
-        type(f2().txt11h, QStringLiteral("1.0"));
-        type(f2().txt11n, n);
-    }
     QColor totalColour() { return f11().lbl6->palette().color(QPalette::WindowText); }
 };
 

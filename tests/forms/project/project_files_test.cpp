@@ -97,16 +97,6 @@ protected:
         return app;
     }
 
-    // One square basin W 0.5, H 1.0, N 2.
-    void squareBasin()
-    {
-        click(f1().cmd1);
-        Form2& f2 = app().form<Form2>();
-        click(f2.chk1);
-        type(f2.txt11w, u"0.5"_qs);
-        type(f2.txt11h, u"1.0"_qs);
-        type(f2.txt11n, u"2"_qs);
-    }
 
     // Every control the file names holds the same value in both programs.
     void expectSameWindows(App& a, App& b)
@@ -160,7 +150,7 @@ TEST_F(ProjectFiles, EveryOptionalGroupComesBackAndSavesToTheSameBytes)
     type(runoff.txt_c2, u"0.3"_qs);
     type(runoff.txt_a2, u"1500"_qs);
     click(runoff.cmd1);
-    squareBasin();
+    oneBasin();
     calculate();
     ASSERT_TRUE(messages().empty()) << messages().front().text.toStdString();
 
@@ -223,7 +213,7 @@ TEST_F(ProjectFiles, TheWellCaseComesBackWithItsDepth)
 TEST_F(ProjectFiles, SmallCasesHaveTheirLineCountsAndCaptionsAreShownAsSaved)
 {
     enterConditions();
-    squareBasin();
+    oneBasin();
     calculate();
     const QString file = path("square.qzk");
     saveAs(file);
@@ -315,7 +305,7 @@ TEST_F(ProjectFiles, FilesThatCannotBeOpenedLeaveTheOpenCaseUntouched)
 TEST_F(ProjectFiles, AShortFileOpensWithAWarningAndNothingMisplaced)
 {
     enterConditions();
-    squareBasin();
+    oneBasin();
     calculate();
     const QString file = path("short.qzk");
     saveAs(file);
@@ -340,7 +330,7 @@ TEST_F(ProjectFiles, AShortFileOpensWithAWarningAndNothingMisplaced)
 TEST_F(ProjectFiles, SavingNeverLeavesABrokenFileNorLosesTheName)
 {
     enterConditions();
-    squareBasin();
+    oneBasin();
     calculate();
     const QString file = path("kept.qzk");
     saveAs(file);
@@ -388,7 +378,7 @@ TEST_F(ProjectFiles, AfterAProjectDialogTheSheetFolderIsTheProjects)
 {
     const QString start = QDir::currentPath();
     enterConditions();
-    squareBasin();
+    oneBasin();
     calculate();
     const QString sub = path("案件");
     QDir().mkpath(sub);

@@ -32,12 +32,7 @@ protected:
         QDir::setCurrent(folder_.path());
         newCase();
         enterConditions();
-        click(f1().cmd1);
-        Form2& f2 = app().form<Form2>();
-        click(f2.chk1);
-        type(f2.txt11w, u"0.5"_qs);
-        type(f2.txt11h, u"1.0"_qs);
-        type(f2.txt11n, u"2"_qs);
+        oneBasin();
         calculate(); // Q1 45 > ΣFc 6.062: NG
         platform_->clear();
     }

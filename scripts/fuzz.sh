@@ -14,7 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 root=$PWD
 
 echo "== Fuzz targets (clang, ASan + UBSan + libFuzzer) =="
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DAKUENZA_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzzers
 

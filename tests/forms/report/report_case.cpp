@@ -20,19 +20,15 @@ void ReportCase::enterBlocks(int blocks, const QString& count)
 {
     const QString half = QStringLiteral("0.5");
     const QString one = QStringLiteral("1.0");
+    int left = blocks;
     auto column = [](CheckBox* check) {
         if (check->value() == 0)
             click(check);
     };
-    int left = blocks;
-    if (left > 0) {
-        click(f1().cmd1);
-        Form2& d = app().form<Form2>();
+    // The square and the circular basin share the two-column layout: rows 3 and 4
+    // stand in the second column, which must be ticked first.
+    auto twoColumnRows = [&](auto& d, const std::vector<std::array<TextBox*, 3>>& rows) {
         column(d.chk1);
-        const std::vector<std::array<TextBox*, 3>> rows = {{d.txt11w, d.txt11h, d.txt11n},
-                                                           {d.txt12w, d.txt12h, d.txt12n},
-                                                           {d.txt21w, d.txt21h, d.txt21n},
-                                                           {d.txt22w, d.txt22h, d.txt22n}};
         for (std::size_t i = 0; i < rows.size() && left > 0; ++i, --left) {
             if (i == 2)
                 column(d.chk2);
@@ -40,6 +36,14 @@ void ReportCase::enterBlocks(int blocks, const QString& count)
             type(rows[i][1], one);
             type(rows[i][2], count);
         }
+    };
+    if (left > 0) {
+        click(f1().cmd1);
+        Form2& d = app().form<Form2>();
+        twoColumnRows(d, {{d.txt11w, d.txt11h, d.txt11n},
+                          {d.txt12w, d.txt12h, d.txt12n},
+                          {d.txt21w, d.txt21h, d.txt21n},
+                          {d.txt22w, d.txt22h, d.txt22n}});
     }
     if (left > 0) {
         click(f1().chk2);
@@ -58,18 +62,10 @@ void ReportCase::enterBlocks(int blocks, const QString& count)
         click(f1().chk3);
         click(f1().cmd3);
         Form6& d = app().form<Form6>();
-        column(d.chk1);
-        const std::vector<std::array<TextBox*, 3>> rows = {{d.txt11d, d.txt11h, d.txt11n},
-                                                           {d.txt12d, d.txt12h, d.txt12n},
-                                                           {d.txt21d, d.txt21h, d.txt21n},
-                                                           {d.txt22d, d.txt22h, d.txt22n}};
-        for (std::size_t i = 0; i < rows.size() && left > 0; ++i, --left) {
-            if (i == 2)
-                column(d.chk2);
-            type(rows[i][0], half);
-            type(rows[i][1], one);
-            type(rows[i][2], count);
-        }
+        twoColumnRows(d, {{d.txt11d, d.txt11h, d.txt11n},
+                          {d.txt12d, d.txt12h, d.txt12n},
+                          {d.txt21d, d.txt21h, d.txt21n},
+                          {d.txt22d, d.txt22h, d.txt22n}});
     }
     ASSERT_EQ(left, 0) << "at most ten facility rows";
 }

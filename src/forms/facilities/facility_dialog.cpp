@@ -59,16 +59,16 @@ void FacilityDialog::buildColumns(const Grid& grid, const std::vector<ColumnSlot
     std::size_t nextBox = 0; // the family's boxes are met in their order
     std::vector<TextBox*> chain;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const ColumnSlots& spec = columns[c];
+        const ColumnSlots& columnSlots = columns[c];
         const int left = 120 + static_cast<int>(c) * kColumnWidth;
         Column column;
-        if (spec.check.member) {
-            column.check = new CheckBox(this, spec.check.name, QString::fromUtf8(spec.checkCaption));
-            *spec.check.member = column.check;
+        if (columnSlots.check.member) {
+            column.check = new CheckBox(this, columnSlots.check.name, QString::fromUtf8(columnSlots.checkCaption));
+            *columnSlots.check.member = column.check;
             placeTwips(column.check, left, grid.checkTop, kColumnWidth - 60, 300);
         }
         int top = grid.rowsTop;
-        for (const BlockSlots& block : spec.blocks) {
+        for (const BlockSlots& block : columnSlots.blocks) {
             const int rowsLeft = left + (block.mark.member ? 360 : 240);
             if (block.mark.member) {
                 QLabel* mark = makeLabel(this, block.mark.name, QString::fromUtf8(block.markCaption));
@@ -120,7 +120,7 @@ void FacilityDialog::buildColumns(const Grid& grid, const std::vector<ColumnSlot
             for (QFrame* line : column.lines)
                 line->hide();
         }
-        if (spec.hidden) {
+        if (columnSlots.hidden) {
             for (QWidget* w : column.inputs)
                 w->hide();
             for (QFrame* line : column.lines)

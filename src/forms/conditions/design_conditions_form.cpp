@@ -312,6 +312,8 @@ void Form1::connectReactions()
     connect(opt7, &OptionButton::chosen, this, &Form1::opt7_Click);
     connect(opt8, &OptionButton::chosen, this, &Form1::opt8_Click);
     connect(cbo1, &ComboBox::clicked, this, &Form1::voidFacilityResults);
+    // A soil name typed over the list is an edit of the soil as well.
+    connect(cbo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::voidFacilityResults);
     connect(chk_t, &QCheckBox::toggled, this, &Form1::chk_t_Click);
     for (int n = 1; n <= 5; ++n)
         connect(facilityCheck(n), &QCheckBox::toggled, this, [this, n](bool on) { facilityClicked(n, on); });
@@ -319,26 +321,27 @@ void Form1::connectReactions()
     for (int n = 1; n <= 6; ++n)
         connect(dimensionButton(n), &QPushButton::clicked, this, [this, n] { dimensionClicked(n); });
 
-    // Boxes: a click selects the whole text (the box does that) and voids
-    // what the entry feeds; Enter moves on along the form.
-    connect(txt_u, &TextBox::clicked, this, &Form1::voidQ1Results);
+    // Boxes: a click selects the whole text (the box does that) and, like
+    // any edit of the text, voids what the entry feeds; Enter moves on along
+    // the form.
+    txt_u->onClickOrEdit(this, [this] { voidQ1Results(); });
     txt_u->chainEnter({cbo1, txt_t}, TextBox::EnterKey::Swallow);
 
-    connect(txt_c, &TextBox::clicked, this, [this] {
+    txt_c->onClickOrEdit(this, [this] {
         showConditionsHint();
         opt5->setChecked(true);
         voidQ1Results();
     });
     txt_c->chainEnter({txt_a}, TextBox::EnterKey::PassOn);
 
-    connect(txt_a, &TextBox::clicked, this, [this] {
+    txt_a->onClickOrEdit(this, [this] {
         showConditionsHint();
         opt5->setChecked(true);
         voidQ1Results();
     });
     txt_a->chainEnter({cmd_i1, txt_t, chk_t}, TextBox::EnterKey::Swallow);
 
-    connect(txt_i, &TextBox::clicked, this, [this] {
+    txt_i->onClickOrEdit(this, [this] {
         showConditionsHint();
         txt_i->setFrame(true);
         opt3->setChecked(true);
@@ -353,16 +356,16 @@ void Form1::connectReactions()
     });
     txt_i->chainEnter({opt7}, TextBox::EnterKey::Swallow);
 
-    connect(txt1, &TextBox::clicked, this, [this] {
+    txt1->onClickOrEdit(this, [this] {
         showConditionsHint();
         voidQ1Results();
     });
     txt1->chainEnter({cbo1, txt_t}, TextBox::EnterKey::Swallow);
 
-    connect(txt_t, &TextBox::clicked, this, &Form1::voidFacilityResults);
+    txt_t->onClickOrEdit(this, [this] { voidFacilityResults(); });
     txt_t->chainEnter({txt_tk}, TextBox::EnterKey::PassOn);
-    connect(txt_tk, &TextBox::clicked, this, &Form1::voidFacilityResults);
-    connect(txt_cf, &TextBox::clicked, this, &Form1::voidQ1Results);
+    txt_tk->onClickOrEdit(this, [this] { voidFacilityResults(); });
+    txt_cf->onClickOrEdit(this, [this] { voidQ1Results(); });
 }
 
 // With the infiltration well, C, A and the soil feed its depth: an edit
@@ -453,11 +456,7 @@ void Form1::opt7_Click()
     txt1->setText(QString());
     txt1->hide();
     lbl1->hide();
-    Form11& results = app().form<Form11>();
-    app().mainWindow().disableSaveAndPrintButtons();
-    app().record.countermeasureRainwaterQ1 = 0.0;
-    for (QLabel* l : {results.lbl16, results.lbl17, results.lbl3, results.lbl8, results.lbl9})
-        l->setText(QString());
+    app().form<Form11>().voidQ1Results();
 }
 
 void Form1::opt8_Click()
@@ -500,12 +499,7 @@ void Form1::facilityClicked(int n, bool checked)
     for (CaseField fc : infiltrationVolumes(*facilityFamily(n)))
         app().record.*fc = 0.0;
     voidFacilityResults();
-
-    Form11& results = app().form<Form11>();
-    results.Frame1->show();
-    results.Label1->setText(QString());
-    for (QLabel* l : {results.Label1, results.Label2, results.Label3})
-        l->hide();
+    app().form<Form11>().showWellRow(false);
 
     // Undo what the infiltration well disabled; options it cleared stay clear.
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -525,11 +519,7 @@ void Form1::chk6_Click(bool checked)
         unloadDialogOf(app(), kWellSelector);
     }
     voidFacilityResults();
-
-    Form11& results = app().form<Form11>();
-    results.Frame1->hide();
-    for (QLabel* l : {results.Label1, results.Label2, results.Label3})
-        l->show();
+    app().form<Form11>().showWellRow(true);
     app().mainWindow().setPanelText(QStringLiteral("msg"), QString());
 
     if (!checked)

@@ -477,7 +477,7 @@ void Form12::cmd1_Click()
     conditions.opt4->setChecked(true);
 
     // The previous calculation is void.
-    app().form<Form11>().voidHandedBackQ1();
+    app().form<Form11>().voidQ1Results();
     MDIFofm& main = app().mainWindow();
 
     main.Toolbar1->show();

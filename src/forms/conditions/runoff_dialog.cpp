@@ -225,7 +225,7 @@ void Form16::cmd1_Click()
     app().focusOn(conditions.cmd_i1);
 
     // The previous calculation is void.
-    app().form<Form11>().voidHandedBackQ1();
+    app().form<Form11>().voidQ1Results();
     MDIFofm& main = app().mainWindow();
 
     main.Men_S->setEnabled(true);

@@ -84,7 +84,7 @@ void FacilityDialog::buildColumns(const Grid& grid, const std::vector<ColumnSlot
                 auto* box = new TextBox(this, fb.name);
                 box->setNumberEntry();
                 placeTwips(box, rowsLeft + 900, y - 15, 900, 300);
-                connect(box, &TextBox::clicked, this, [this] { invalidateResults(); });
+                box->onClickOrEdit(this, [this] { invalidateResults(); });
                 QLabel* unit = makeLabel(this, fb.unitName, QString::fromUtf8(fb.unit));
                 placeTwips(unit, rowsLeft + 1860, y, 420, 300);
                 *block.rows[r].caption = caption;

@@ -122,14 +122,14 @@ void Form11::cmd1_Click()
 
 void Form11::Zairyou_1() { copyDesignConditions(app().record, app().form<Form1>().entries()); }
 
-void Form11::Zairyou_2()
+bool Form11::Zairyou_2()
 {
     const RunOutcome outcome = computeResults(app().record, runEntries());
     for (int selector : outcome.display.discardDialogs)
         unloadDialogOf(app(), selector);
     if (outcome.failed) {
         showFailure(*outcome.failed);
-        return;
+        return false;
     }
     const RunDisplay& shown = outcome.display;
     if (shown.comparison)
@@ -144,6 +144,7 @@ void Form11::Zairyou_2()
         Label1->setText(text(*shown.wellDepth));
         fitWellRow();
     }
+    return true;
 }
 
 void Form11::showFailure(const FailedCheck& failed)
@@ -256,17 +257,11 @@ void Form11::voidFacilityResults()
 
 void Form11::voidQ1Results()
 {
+    // No comparison or verdict stands without the Q1 it was made with.
     app().mainWindow().disableSaveAndPrintButtons();
     app().record.countermeasureRainwaterQ1 = 0.0;
-    for (QLabel* l : {lbl3, lbl8, lbl9})
+    for (QLabel* l : {lbl16, lbl17, lbl3, lbl8, lbl9})
         l->setText(QString());
-}
-
-void Form11::voidHandedBackQ1()
-{
-    app().mainWindow().disableSaveAndPrintButtons();
-    app().record.countermeasureRainwaterQ1 = 0.0;
-    lbl3->setText(QString());
 }
 
 void Form11::voidWellResult()
@@ -274,6 +269,25 @@ void Form11::voidWellResult()
     app().mainWindow().disableSaveAndPrintButtons();
     app().record.wellEffectiveDepthH = 0.0;
     Label1->setText(QString());
+}
+
+void Form11::voidAllResults()
+{
+    app().mainWindow().disableSaveAndPrintButtons();
+    app().record.countermeasureRainwaterQ1 = 0.0;
+    app().record.totalInfiltrationFc = 0.0;
+    app().record.wellEffectiveDepthH = 0.0;
+    for (QLabel* l : {lbl16, lbl17, lbl3, lbl8, lbl6, lbl9, Label1})
+        l->setText(QString());
+}
+
+void Form11::showWellRow(bool well)
+{
+    Frame1->setVisible(!well);
+    if (!well)
+        Label1->setText(QString());
+    for (QLabel* l : {Label1, Label2, Label3})
+        l->setVisible(well);
 }
 
 void Form11::setMsg(const QString& text) { app().mainWindow().setPanelText(QStringLiteral("msg"), text); }

@@ -27,7 +27,9 @@ public:
     // Copies the design conditions of the design conditions form into the record.
     void Zairyou_1();
     // Computes Q1, runs the facilities, totals ΣFc and fills the display.
-    void Zairyou_2();
+    // False when a result beyond the range of numbers was refused (with its
+    // message) and nothing is shown.
+    bool Zairyou_2();
 
     // What the design conditions form and the facility dialogs hold, gathered once.
     RunEntries runEntries();
@@ -35,15 +37,23 @@ public:
     void Form_Activate() override;
     void Form_Unload() override;
 
-    // Voids the shown facility results: ΣFc = 0, its labels emptied, save and print disabled.
+    // Voids the shown facility results: ΣFc = 0, its labels and the
+    // comparison and verdict emptied, save and print disabled.
     void voidFacilityResults();
-    // Voids the shown Q1 after a rainwater input changed.
+    // Voids the shown Q1 after a rainwater input changed (or a hydrology
+    // dialog handed a new C, A or I back): Q1 = 0, the increase, Q1, the
+    // comparison and the verdict emptied, save and print disabled.
     void voidQ1Results();
-    // Voids Q1 after a hydrology dialog handed a new C, A or I back: Q1 = 0,
-    // its label emptied, save and print disabled.
-    void voidHandedBackQ1();
     // Voids the infiltration well's depth after an edit in its dialog.
     void voidWellResult();
+    // Voids every result of the case: Q1, ΣFc and the well's depth are 0,
+    // the whole results row is empty, save and print disabled. An opened
+    // case whose results cannot stand is left so until the next run.
+    void voidAllResults();
+    // The row of the infiltration well (its depth) or the results row of the
+    // other facilities, whichever the case uses; the well's depth is
+    // emptied when the facilities' row is shown.
+    void showWellRow(bool well);
 
     // Light magenta of the 16-colour palette: the total when it falls short.
     static QColor shortfallColour() { return {255, 0, 255}; }

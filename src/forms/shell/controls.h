@@ -42,6 +42,17 @@ public:
     // The caret-at-10 rule of a double click.
     void selectFromTen();
 
+    // Runs the reaction on a mouse click into the box and on every change of
+    // its text by the engineer (typing, deleting, pasting, cutting, undoing):
+    // an entry voids what it feeds however it was changed. A text set from
+    // code and a mere move of the focus run nothing.
+    template <class Reaction>
+    void onClickOrEdit(QObject* context, Reaction reaction)
+    {
+        connect(this, &TextBox::clicked, context, reaction);
+        connect(this, &QLineEdit::textEdited, context, reaction);
+    }
+
 signals:
     // A mouse click into the box (after the whole text was selected).
     void clicked();

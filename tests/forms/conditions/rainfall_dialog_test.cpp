@@ -130,6 +130,9 @@ TEST_F(RainfallDialog, OkHandsBackIAndVoidsThePreviousQ1)
     f11().lbl3->setText(u"45.000"_qs);
     record().countermeasureRainwaterQ1 = 45.0;
     mainWindow().setToolbarButtonEnabled(5, true);
+    // A verdict with its increase stands beside the Q1 the dialog replaces.
+    for (QLabel* l : {f11().lbl16, f11().lbl17, f11().lbl8, f11().lbl9})
+        l->setText(u"x"_qs);
     Form12& f = withDirectTime(&Form12::opt3, "5000", "0.5", "25");
     click(f.cmd1);
     EXPECT_EQ(f1().txt_i->text(), u"1000.0"_qs);
@@ -137,7 +140,8 @@ TEST_F(RainfallDialog, OkHandsBackIAndVoidsThePreviousQ1)
     EXPECT_TRUE(f1().opt4->isChecked());
     EXPECT_DOUBLE_EQ(record().rainfallIntensityI, 1000.0);
     EXPECT_DOUBLE_EQ(record().arrivalTimeT, 25.0);
-    EXPECT_EQ(f11().lbl3->text(), QString());
+    for (QLabel* l : {f11().lbl16, f11().lbl17, f11().lbl3, f11().lbl8, f11().lbl9})
+        EXPECT_EQ(l->text(), QString()) << l->objectName().toStdString();
     EXPECT_EQ(record().countermeasureRainwaterQ1, 0.0);
     EXPECT_FALSE(mainWindow().toolbarButton(5)->isEnabled());
     EXPECT_FALSE(mainWindow().Toolbar1->isHidden());

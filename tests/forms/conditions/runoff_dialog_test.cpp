@@ -85,6 +85,9 @@ TEST_F(RunoffDialog, OkHandsTheWeightedCoefficientAndTheAreaBack)
     f11().lbl3->setText(u"45.000"_qs);
     record().countermeasureRainwaterQ1 = 45.0;
     mainWindow().Men_S->setEnabled(false);
+    // A verdict with its increase stands beside the Q1 the dialog replaces.
+    for (QLabel* l : {f11().lbl16, f11().lbl17, f11().lbl8, f11().lbl9})
+        l->setText(u"x"_qs);
     Form16& f = open();
     click(f.chk_k1);
     click(f.chk_k5);
@@ -99,7 +102,8 @@ TEST_F(RunoffDialog, OkHandsTheWeightedCoefficientAndTheAreaBack)
     EXPECT_FALSE(f1().txt_a->hasFrame());
     EXPECT_EQ(focused(), f1().cmd_i1);
     EXPECT_FALSE(app().isVisible<Form16>());
-    EXPECT_EQ(f11().lbl3->text(), QString());
+    for (QLabel* l : {f11().lbl16, f11().lbl17, f11().lbl3, f11().lbl8, f11().lbl9})
+        EXPECT_EQ(l->text(), QString()) << l->objectName().toStdString();
     EXPECT_EQ(record().countermeasureRainwaterQ1, 0.0);
     EXPECT_TRUE(mainWindow().Men_S->isEnabled());
     EXPECT_FALSE(mainWindow().Toolbar1->isHidden());

@@ -33,7 +33,8 @@ int writeSheets(const QStringList& cases, const QString& out)
     for (const QString& path : cases) {
         HeadlessPlatform platform;
         App app(platform);
-        bool ok = openProjectFile(app, path, WhenCaseOpen::Replace);
+        // A case whose results cannot stand (its message is out already) has no sheet.
+        bool ok = openProjectCase(app, path, WhenCaseOpen::Replace) == OpenedCase::WithResults;
         ok = ok && appendSheet(app, target);
         if (!ok) {
             printLine(stderr, QStringLiteral("計算書を書き込めませんでした：%1")
@@ -49,7 +50,7 @@ int writePdf(const QString& project, const QString& pdf)
 {
     HeadlessPlatform platform;
     App app(platform);
-    if (!openProjectFile(app, project, WhenCaseOpen::Replace))
+    if (openProjectCase(app, project, WhenCaseOpen::Replace) != OpenedCase::WithResults)
         return 1;
     QString error;
     if (!exportPdf(app, QFileInfo(pdf).absoluteFilePath(), &error)) {

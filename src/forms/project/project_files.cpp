@@ -1,5 +1,6 @@
 #include "forms/project/project_files.h"
 
+#include "core/facilities/calculation_run.h"
 #include "core/facilities/facility_families.h"
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/conditions/flow_time_dialog.h"
@@ -19,6 +20,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cmath>
 #include <set>
 
 namespace akuenza {
@@ -79,13 +81,44 @@ bool isFacilityWindow(std::string_view window)
     return false;
 }
 
+// What an opened case shows in its results row: the results of its run, or,
+// when they cannot stand, nothing and why (empty when a message has already
+// been shown or the warning about the file's gaps says it).
+struct OpenedResults {
+    bool shown = false;
+    QString failedCheck;
+};
+
+// Whether the results an opened case shows are those its inputs give: the
+// run could compute them, the file held the result lines, and the inputs
+// pass the checks of "計　算". A case that fails opens with an empty results
+// row and without save and print, as after an edit, until the next run.
+OpenedResults judgeResults(App& app, const ReadProject& read, bool computed)
+{
+    Form11& results = app.form<Form11>();
+    const bool well = app.form<Form1>().chk6->value() == 1;
+    if (!computed)
+        return {};
+    if (!read.find("Form11", "lbl3") || !read.find("Form11", "lbl6") || (well && !read.find("Form11", "Label1")))
+        return {};
+    if (const std::optional<FailedCheck> failed = checkDesignConditions(app.record, results.runEntries()))
+        return {false, QString::fromStdString(failed->message)};
+    if (well && !std::isfinite(app.record.wellEffectiveDepthH))
+        return {false, QString::fromUtf8(kWellDepthNotComputable)};
+    return {true, QString()};
+}
+
 // Refills the windows from the file and reruns the program's procedures, in
 // the order that rebuilds the record from the case's inputs.
-void refill(App& app, const ReadProject& read)
+OpenedResults refill(App& app, const ReadProject& read)
 {
     MDIFofm& main = app.mainWindow();
     Refill file(app, read);
     main.Tojiru();
+    // The hydrology sub-dialogs hold what this file gives them, nothing of
+    // a case opened before.
+    app.unloadDialog<Form13>();
+    app.unloadDialog<Form22>();
 
     // The design conditions; chk6 comes later, after the hydrology dialogs.
     file.assignWhere([](const ProjectItem& item) {
@@ -101,13 +134,18 @@ void refill(App& app, const ReadProject& read)
     app.showAt<Form1>(0, 0);
 
     // The facility dialogs, then the run's copying and computing steps
-    // without its checks; the result captions are then shown as saved.
+    // without its checks; the result captions are then shown as saved. A
+    // run that cannot compute (a number beyond range) has said so and
+    // shows nothing, whatever the file holds.
     file.assignWhere([](const ProjectItem& item) { return isFacilityWindow(item.window); });
     Form11& results = app.form<Form11>();
+    results.voidAllResults();
     results.Zairyou_1();
-    results.Zairyou_2();
-    file.assignControl("Form11", "lbl3");
-    file.assignControl("Form11", "lbl6");
+    const bool computed = results.Zairyou_2();
+    if (computed) {
+        file.assignControl("Form11", "lbl3");
+        file.assignControl("Form11", "lbl6");
+    }
     app.showAt<Form11>(0, kResultsFormTop);
 
     if (f1.opt4->isChecked()) {
@@ -141,7 +179,8 @@ void refill(App& app, const ReadProject& read)
     file.assignControl("Form1", "chk6");
     if (f1.chk6->value() == 1) {
         file.assignWindow("Form18");
-        file.assignControl("Form11", "Label1");
+        if (computed)
+            file.assignControl("Form11", "Label1");
         FacilityDialog& well = dialogOf(app, kWellSelector);
         well.Keisuu();
         well.Keisan();
@@ -155,7 +194,18 @@ void refill(App& app, const ReadProject& read)
             break;
         }
     main.showBars();
-    main.enableSaveAndPrintCommands();
+
+    // The well's row or the facilities' row, as the case uses, never both;
+    // then results and the commands that print them only where they stand.
+    results.showWellRow(f1.chk6->value() == 1);
+    const OpenedResults judged = judgeResults(app, read, computed);
+    if (judged.shown) {
+        main.enableSaveAndPrintCommands();
+    } else {
+        results.voidAllResults();
+        main.disableSaveAndPrintCommands(true);
+    }
+    return judged;
 }
 
 void warnAboutGaps(App& app, const QString& path, const ReadProject& read)
@@ -201,32 +251,39 @@ QString projectFolder()
     return folder;
 }
 
-bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen)
+OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         app.showError(QStringLiteral("ファイルを開けません。\n%1\n%2").arg(nativePath(path), file.errorString()));
-        return false;
+        return OpenedCase::NotOpened;
     }
     const QByteArray bytes = file.read(kLargestProjectFile + 1);
     if (file.error() != QFileDevice::NoError) {
         app.showError(QStringLiteral("ファイルを読み込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
-        return false;
+        return OpenedCase::NotOpened;
     }
     file.close();
 
     const ReadProject read = readProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (read.status == ReadProject::Status::NotAProject) {
         app.showError(QStringLiteral("アクエンザのファイルではありません。\n%1").arg(nativePath(path)));
-        return false;
+        return OpenedCase::NotOpened;
     }
     if (whenOpen == WhenCaseOpen::Ask && !mayDiscardOpenCase(app))
-        return false;
+        return OpenedCase::NotOpened;
 
-    refill(app, read);
+    const OpenedResults results = refill(app, read);
     app.mainWindow().setFileName(QFileInfo(path).absoluteFilePath());
     warnAboutGaps(app, path, read);
-    return true;
+    if (!results.failedCheck.isEmpty())
+        app.showError(results.failedCheck);
+    return results.shown ? OpenedCase::WithResults : OpenedCase::WithoutResults;
+}
+
+bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen)
+{
+    return openProjectCase(app, path, whenOpen) != OpenedCase::NotOpened;
 }
 
 bool saveProjectFile(App& app, const QString& path)

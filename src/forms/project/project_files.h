@@ -25,6 +25,16 @@ enum class WhenCaseOpen {
     Replace, // as from the command line: no question
 };
 
+enum class OpenedCase {
+    NotOpened,      // unreadable, not a project file, or the engineer kept the open case
+    WithoutResults, // opened, but its results cannot stand (the run refused it, the file
+                    // lacked its result lines, or a check of "計　算" fails): none shown
+    WithResults,    // opened with the results its inputs give
+};
+
+// Opens a project file exactly as 開く does after its dialog, and says how.
+OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen);
+
 // Opens a project file exactly as 開く does after its dialog. Returns false
 // when the file was not opened (unreadable, not a project file, or the
 // engineer kept the open case); the open case is then untouched. A short

@@ -239,7 +239,9 @@ void MDIFofm::Men_F_Click()
 void MDIFofm::Tojiru()
 {
     // The input windows of the case, in their order; the hydrology
-    // sub-dialogs and the print image are not touched.
+    // sub-dialogs are not touched. The print image of the case goes with
+    // it: it would show, and print, a sheet of a case no longer on screen.
+    app_.unload<Form7>();
     app_.unload<Form1>();
     app_.unload<Form2>();
     app_.unload<Form5>();
@@ -251,6 +253,10 @@ void MDIFofm::Tojiru()
     app_.unload<Form16>();
     app_.unload<Form18>();
     app_.unload<Form1>();
+    // Nothing of the case closed survives into the next one: the record is
+    // as at start-up, so a value the next case does not set reads as never
+    // set instead of as the old case's.
+    app_.record = DesignCase{};
 }
 
 void MDIFofm::FileNew()

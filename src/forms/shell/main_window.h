@@ -87,6 +87,8 @@ public:
     bool confirmDiscard();
     // A case with results was opened: every save and print command is usable.
     void enableSaveAndPrintCommands();
+    // The save and print menu items (and 書き込み when asked) with buttons 3, 5, 6.
+    void disableSaveAndPrintCommands(bool includingWrite);
     void Tojiru();
     void FileClose();
     void FileExit();
@@ -99,8 +101,6 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    // The save and print menu items (and 書き込み when asked) with buttons 3, 5, 6.
-    void disableSaveAndPrintCommands(bool includingWrite);
 
     void showVersion();
     void showReference();

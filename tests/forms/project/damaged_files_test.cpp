@@ -24,7 +24,9 @@ QByteArray bytesOf(const QString& path)
 class DamagedFiles : public FormTest {
 protected:
     // Opens the file, then saves the case and opens that in a fresh program:
-    // what the program saves it must read back without a word.
+    // what the program saves it must read back without a word about the
+    // file (a check of 計算 that the case fails is said again, as on the
+    // damaged file).
     void expectSavedAgainReadsCleanly(const char* name, const char* savedName)
     {
         ASSERT_TRUE(openProjectFile(app(), damaged(name), WhenCaseOpen::Replace));
@@ -34,7 +36,14 @@ protected:
         ScriptedPlatform quiet;
         App again(quiet);
         ASSERT_TRUE(openProjectFile(again, saved, WhenCaseOpen::Replace));
-        EXPECT_TRUE(quiet.messages().empty()) << quiet.messages().front().text.toStdString();
+        std::vector<QString> checks;
+        for (const MessageRequest& m : messages())
+            if (!m.text.contains(damaged(name).section(u'/', -1)))
+                checks.push_back(m.text);
+        std::vector<QString> reopened;
+        for (const MessageRequest& m : quiet.messages())
+            reopened.push_back(m.text);
+        EXPECT_EQ(reopened, checks);
     }
 
     QTemporaryDir folder_;
@@ -46,7 +55,7 @@ TEST_F(DamagedFiles, ARecordFieldBeyondTheRangeOfNumbersIsAnUnreadableLine)
     expectSavedAgainReadsCleanly("record-field-beyond-range.qzk", "retardance.qzk");
     ASSERT_FALSE(HasFatalFailure());
     const auto boxes = messages();
-    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_GE(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.contains(u"値として読み込めない行が"_qs)) << boxes[0].text.toStdString();
     EXPECT_FALSE(record().retardanceN.isSet());
     EXPECT_FALSE(bytesOf(folder_.filePath(u"retardance.qzk"_qs)).contains("inf"));

@@ -324,7 +324,9 @@ TEST_F(ProjectFiles, AShortFileOpensWithAWarningAndNothingMisplaced)
     Form2& basin = again.form<Form2>();
     EXPECT_EQ(basin.txt11h->text(), u"1.0"_qs);
     EXPECT_EQ(basin.txt11n->text(), QString()); // not the last line read
-    EXPECT_EQ(again.form<Form11>().lbl3->text(), u"45.000"_qs); // rebuilt, not copied
+    // Without its result lines the case shows no result and prints nothing until 計算.
+    EXPECT_EQ(again.form<Form11>().lbl3->text(), QString());
+    EXPECT_FALSE(again.mainWindow().toolbarButton(6)->isEnabled());
 }
 
 TEST_F(ProjectFiles, SavingNeverLeavesABrokenFileNorLosesTheName)

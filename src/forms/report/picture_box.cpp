@@ -40,6 +40,13 @@ void PictureBox::setSizeTwips(int widthTwips, int heightTwips)
 
 qreal PictureBox::lineHeight() const { return QFontMetricsF(font(), &canvas_).height(); }
 
+int PictureBox::drawnHeightTwips() const
+{
+    if (height() <= 0 || heightTwips_ <= 0)
+        return 0;
+    return static_cast<int>(std::ceil(y_ * heightTwips_ / height()));
+}
+
 void PictureBox::clear()
 {
     canvas_.fill(Qt::white);

@@ -39,6 +39,8 @@ public:
     const QImage& picture() const { return canvas_; }
     // The line height of the picture's font, in pixels.
     qreal lineHeight() const;
+    // How far down the lines drawn so far reach, in twips.
+    int drawnHeightTwips() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

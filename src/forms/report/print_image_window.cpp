@@ -8,7 +8,10 @@
 #include "forms/shell/toolbar_icons.h"
 #include "forms/shell/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -22,8 +25,11 @@ namespace akuenza {
 
 namespace {
 
-// The page is 30000 twips tall; the viewport shows 10665 x 6705 twips of it.
+// The page is 30000 twips tall, taller where a sheet of many facility blocks
+// needs more; the viewport shows 10665 x 6705 twips of it.
 constexpr int kPageHeight = 30000;
+// Below the last line the page keeps a margin as wide as a few lines.
+constexpr int kPageFoot = 720;
 constexpr int kViewportWidth = 10665;
 constexpr int kViewportHeight = 6705;
 
@@ -102,6 +108,12 @@ Form7::Form7(App& app) : Form(app)
     connect(HScroll1, &QScrollBar::valueChanged, this,
             [this](int value) { Picture2->move(-twipsToPixels(value), Picture2->y()); });
 
+    // The window takes the keyboard, so the page keys reach it, and the
+    // wheel over the page moves it.
+    setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
+    Picture2->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -149,6 +161,62 @@ void Form7::redraw()
         return;
     }
     drawPrintImage(app(), *Picture2, drawn);
+    // The page reaches below the last line of the sheet, so the scroll bars
+    // bring every line into view, ΣFc and the verdict at its foot included.
+    const int needed = std::max(kPageHeight, Picture2->drawnHeightTwips() + kPageFoot);
+    if (needed != Picture2->heightTwips()) {
+        Picture2->setSizeTwips(Picture2->widthTwips(), needed);
+        setScrollRanges();
+        drawPrintImage(app(), *Picture2, drawn);
+    }
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel || (watched != Picture1 && watched != Picture2))
+        return Form::eventFilter(watched, event);
+    // Over the page the wheel scrolls it as over its vertical bar: each
+    // notch by the desktop's number of lines, a line being the bar's small step.
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const double notches = wheel->angleDelta().y() / 120.0;
+    const double lines = notches * QApplication::wheelScrollLines();
+    VScroll1->setValue(VScroll1->value() - static_cast<int>(std::lround(lines * VScroll1->singleStep())));
+    return true;
+}
+
+void Form7::keyPressEvent(QKeyEvent* event)
+{
+    const int view = kViewportHeight;
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        VScroll1->setValue(VScroll1->value() + view);
+        break;
+    case Qt::Key_PageUp:
+        VScroll1->setValue(VScroll1->value() - view);
+        break;
+    case Qt::Key_Down:
+        VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Up:
+        VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Home:
+        VScroll1->setValue(VScroll1->minimum());
+        break;
+    case Qt::Key_End:
+        VScroll1->setValue(VScroll1->maximum());
+        break;
+    case Qt::Key_Right:
+        HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    default:
+        Form::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void Form7::Form_Unload()

@@ -47,6 +47,11 @@ public:
 protected:
     // The close box closes the window as 閉じる does.
     void closeEvent(QCloseEvent* event) override;
+    // Page Up/Down, Home/End and the arrow keys move the page as the scroll
+    // bars do; a Page key moves by one view.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The wheel over the page scrolls it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setScrollRanges();

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <limits>
@@ -266,6 +267,47 @@ TEST_F(PrintImage, ItsMenuCarriesTheDesignedCaptionsAndServesTheMainWindowsComma
     EXPECT_EQ(platform_->calls()[0].kind, PlatformCall::Kind::Printer);
     EXPECT_EQ(app().printRowCounter, counter);
     EXPECT_EQ(app().drawingTarget, f7().Picture2);
+}
+
+} // namespace akuenza::test
+
+namespace akuenza::test {
+
+TEST_F(PrintImage, TheBarsReachTheFootOfEverySheetAndTheWheelAndPageKeysMoveThePage)
+{
+    calculateWith(8);
+    FileImage(app());
+    Form7& f = f7();
+    PictureBox& page = *f.Picture2;
+    // The sheet of eight rows runs past the designed page: the page grows
+    // to hold it, and the verdict at its foot is drawn on it.
+    ASSERT_GT(page.drawnHeightTwips(), 30000);
+    EXPECT_GE(page.heightTwips(), page.drawnHeightTwips());
+    EXPECT_EQ(f.VScroll1->maximum(), page.heightTwips() - 6705);
+    EXPECT_EQ(pictureTexts().back().trimmed(), sheetTexts().back().trimmed());
+    const QImage& picture = page.picture();
+    const int lastLineBottom = static_cast<int>(std::floor(twipsToPixels(page.drawnHeightTwips())));
+    const int lastLineTop = lastLineBottom - static_cast<int>(std::ceil(page.lineHeight()));
+    bool inked = false;
+    for (int y = std::max(0, lastLineTop); y < std::min(picture.height(), lastLineBottom) && !inked; ++y)
+        for (int x = 0; x < picture.width() && !inked; ++x)
+            inked = picture.pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_TRUE(inked) << "the last line is not on the page";
+
+    // The wheel over the page scrolls down, Page Down moves one view, End
+    // reaches the foot, Home the top.
+    QWheelEvent wheel(QPointF(10, 10), page.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&page, &wheel);
+    EXPECT_GT(f.VScroll1->value(), 0);
+    f.VScroll1->setValue(0);
+    QTest::keyClick(&f, Qt::Key_PageDown);
+    EXPECT_EQ(f.VScroll1->value(), 6705);
+    QTest::keyClick(&f, Qt::Key_End);
+    EXPECT_EQ(f.VScroll1->value(), f.VScroll1->maximum());
+    EXPECT_EQ(page.geometry().bottom(), f.Picture1->height() - 1);
+    QTest::keyClick(&f, Qt::Key_Home);
+    EXPECT_EQ(f.VScroll1->value(), 0);
 }
 
 } // namespace akuenza::test

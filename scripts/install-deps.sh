@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing アクエンザ needs on Debian 12:
 # compiler, CMake, Qt 6, GoogleTest, Google Benchmark, the Japanese Mincho and
-# Gothic fonts, a virtual X display for screenshots, the locale sources
-# from which the tests compile a decimal-comma locale, and poppler-utils, with
+# Gothic fonts, Qt's Japanese translations of its own dialogs, a virtual X
+# display for screenshots, the locale sources from which the tests compile a
+# decimal-comma locale, and poppler-utils, with
 # which the tests read the printed PDF back as text; Qt SVG, with which the
 # build draws the program icon as an SVG file, and the tools that make and
 # check the .deb (dpkg-shlibdeps, lintian, the desktop-entry, AppStream and
@@ -20,6 +21,7 @@ packages=(
   locales
   poppler-utils
   qt6-svg-dev
+  qt6-translations-l10n
   dpkg-dev file lintian appstream desktop-file-utils shared-mime-info
   clang libclang-rt-14-dev
 )

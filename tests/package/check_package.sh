@@ -42,7 +42,7 @@ deb="$work/out/akuenza_${version}_$(dpkg --print-architecture).deb"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for dep in fonts-ipafont-mincho fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6; do
+for dep in fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6; do
   grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
 done
 

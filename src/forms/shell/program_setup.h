@@ -9,4 +9,8 @@ namespace akuenza {
 // Call once, after the QApplication is made.
 void setUpProgram();
 
+// Loads Qt's Japanese translations of its own dialogs and buttons; false
+// when they are not installed (Qt then speaks English).
+bool installJapaneseTranslations();
+
 } // namespace akuenza

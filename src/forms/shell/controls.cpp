@@ -1,5 +1,6 @@
 #include "forms/shell/controls.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -283,11 +284,47 @@ void makeGreen(QLabel* label)
     label->setPalette(p);
 }
 
+namespace {
+
+// Enter (and the keypad's Enter) on a focused command button presses it, as
+// Space does, the way the engineers' other programs behave. The buttons are
+// not "auto default": Enter in a box of a dialog must not press a button.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || !button->isEnabled() || !button->isVisible())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void pressOnEnter(QPushButton* button)
+{
+    static EnterPressesButton* filter = nullptr;
+    if (!filter)
+        filter = new EnterPressesButton(QCoreApplication::instance());
+    button->installEventFilter(filter);
+}
+
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return button;
 }
 

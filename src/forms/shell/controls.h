@@ -143,7 +143,10 @@ QLabel* makeLinesLabel(QWidget* parent, const char* name, const QString& caption
 inline const QColor kHeadingGreen{0, 64, 0};
 // Draws the label in the heading green while it is enabled.
 void makeGreen(QLabel* label);
+// A command button; Enter on it while it has the focus presses it.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
+// Enter (and the keypad's Enter) presses the button while it has the focus.
+void pressOnEnter(QPushButton* button);
 // A frame holding a group of controls; disabling it disables everything inside.
 QGroupBox* makeFrame(QWidget* parent, const char* name);
 // A straight line of a drawing or a bracket beside a group of boxes.

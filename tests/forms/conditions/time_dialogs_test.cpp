@@ -234,3 +234,24 @@ TEST_F(TimeDialogs, ChannelCancelReturnsTheRainfallDialogToVelocity)
 }
 
 } // namespace akuenza::test
+
+namespace akuenza::test {
+
+TEST_F(TimeDialogs, EnterAlongTheKerbyBoxesEndsOnOkAndPressesIt)
+{
+    whileShown<Form13>([](Form13& k) {
+        type(k.txt1, u"100"_qs);
+        pressEnter(k.txt1);
+        QTest::keyClicks(k.txt2, u"10"_qs);
+        pressEnter(k.txt2);
+        QTest::keyClicks(k.txt3, u"0.40"_qs);
+        pressEnter(k.txt3);
+        ASSERT_EQ(k.focusWidget(), k.cmd1);
+        QTest::keyClick(k.cmd1, Qt::Key_Enter); // the keypad's Enter
+    });
+    click(f12().Command4);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_NE(f12().txt3->text(), QString()); // the inlet time handed back by ＯＫ
+}
+
+} // namespace akuenza::test

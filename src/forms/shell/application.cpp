@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 
 namespace akuenza {
 
@@ -112,7 +113,11 @@ Form* App::adopt(std::type_index type, Form* form)
 void App::place(Form* form, int leftTwips, int topTwips)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
-    sub->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    // The places are the work area's own: where it is scrolled, its origin
+    // lies above and left of what is in view.
+    const QMdiArea* area = mainWindow_->workArea();
+    const QPoint origin(-area->horizontalScrollBar()->value(), -area->verticalScrollBar()->value());
+    sub->move(origin + QPoint(twipsToPixels(leftTwips), twipsToPixels(topTwips)));
     sub->show();
     sub->raise();
     mainWindow_->workArea()->setActiveSubWindow(sub);

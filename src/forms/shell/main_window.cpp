@@ -23,11 +23,17 @@
 #include "forms/shell/window_places.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace akuenza {
 
@@ -44,6 +50,10 @@ MDIFofm::MDIFofm(App& app) : app_(app)
     workArea_ = new QMdiArea(this);
     workArea_->setObjectName(QStringLiteral("workArea"));
     workArea_->setBackground(QBrush(QColor(128, 128, 128)));
+    // Windows that do not fit the work area (a small screen, a large scale)
+    // are reached with its scroll bars; their designed places stay.
+    workArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(workArea_);
 
     buildMenus();
@@ -55,13 +65,46 @@ MDIFofm::MDIFofm(App& app) : app_(app)
     msgPanel_ = new QLabel(sbr1);
     msgPanel_->setObjectName(QStringLiteral("msg"));
     sbr1->addWidget(msgPanel_, 1);
+    filePanel_ = new QLabel(sbr1);
+    filePanel_->setObjectName(QStringLiteral("file"));
+    sbr1->addPermanentWidget(filePanel_);
 
     resize(880, 640);
+    fitToScreen();
 
     // Start-up: only New and Open are usable until a case is open.
     setPanelText(QStringLiteral("msg"), kStartPrompt);
     disableSaveAndPrintCommands(true);
 }
+
+void MDIFofm::fitToScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The free area less room for the frame and title bar the desktop adds.
+    const QRect free = screen->availableGeometry();
+    const QSize room(std::max(320, free.width() - 16), std::max(240, free.height() - 48));
+    if (width() > room.width() || height() > room.height())
+        resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    if (!free.contains(QRect(pos(), size())))
+        move(free.topLeft());
+}
+
+void MDIFofm::setFileName(const QString& name)
+{
+    fileName_ = name;
+    showCaseFile();
+}
+
+void MDIFofm::showCaseFile()
+{
+    const bool named = !fileName_.isEmpty() && app_.isVisible<Form1>();
+    setWindowTitle(named ? kProgramTitle + QStringLiteral(" - ") + QFileInfo(fileName_).fileName() : kProgramTitle);
+    filePanel_->setText(named ? QDir::toNativeSeparators(fileName_) : QString());
+}
+
+void MDIFofm::showNote(const QString& text) { sbr1->showMessage(text, 15000); }
 
 void MDIFofm::buildMenus()
 {
@@ -289,7 +332,7 @@ void MDIFofm::FileNew()
     f11.Label3->hide();
 
     f1.txt_c->setFocus();
-    fileName_.clear();
+    setFileName(QString());
 
     disableSaveAndPrintCommands(false);
     setPanelText(QStringLiteral("msg"), kConditionsHint);
@@ -352,6 +395,7 @@ void MDIFofm::FileClose()
     setPanelText(QStringLiteral("msg"), QString());
     app_.unload<Form1>();
     disableSaveAndPrintCommands(true);
+    showCaseFile();
 }
 
 void MDIFofm::FileExit()

@@ -63,7 +63,11 @@ public:
 
     // The current project file name; "" while the case has no project file.
     QString fileName() const { return fileName_; }
-    void setFileName(const QString& name) { fileName_ = name; }
+    // Sets it; the title and the status bar name the file of the open case.
+    void setFileName(const QString& name);
+    // A short note in the status bar (where a file was written), shown for a
+    // while over the panels, which then come back as they were.
+    void showNote(const QString& text);
 
     QMdiArea* workArea() const { return workArea_; }
     // Shows the toolbar and the status bar again after a dialog hid them.
@@ -102,6 +106,13 @@ private:
     void buildMenus();
     void buildToolbar();
 
+    // The title names the open case's file ("アクエンザ - 案件A.qzk"), the
+    // status bar's file panel its full path; with no case or no file only
+    // the program's name.
+    void showCaseFile();
+    // The first size fits inside the screen's free area at any scale.
+    void fitToScreen();
+
     void showVersion();
     void showReference();
 
@@ -110,6 +121,7 @@ private:
     QAction* buttons_[7] = {};
     QLabel* msgPanel_ = nullptr;
     QString fileName_;
+    QLabel* filePanel_ = nullptr;
 };
 
 } // namespace akuenza

@@ -25,7 +25,13 @@ ControlValue valueOf(const QWidget* control, LineKind kind);
 // Sets the value; a value the control already has runs nothing.
 void assign(QWidget* control, LineKind kind, const ControlValue& value);
 
-// The window's title and the control's name, for a message naming them.
+// A window and a box as the engineer reads them on screen, for messages
+// that send him to the box: 「設計条件」の「土質の名称」.
 QString describe(App& app, const ProjectItem& item);
+// The window's name as its heading or its check box on the design
+// conditions form gives it ("設計条件", "正方形砕石層").
+QString windowCaption(std::string_view window);
+// The caption beside the box ("土質の名称", "側面及び底面 ① 巾 Ｗ").
+QString boxCaption(App& app, std::string_view window, std::string_view control);
 
 } // namespace akuenza

@@ -1,5 +1,6 @@
 #include "forms/report/sheet_file.h"
 
+#include "forms/project/window_values.h"
 #include "forms/report/current_sheet.h"
 #include "forms/shell/application.h"
 
@@ -14,11 +15,9 @@ namespace {
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
 // The box a text the file cannot hold was typed into, by what the engineer sees.
-QString boxOf(const UnencodableText& text)
+QString boxOf(App& app, const UnencodableText& text)
 {
-    if (text.form == "Form1")
-        return QStringLiteral("設計条件の土質の名称");
-    return QStringLiteral("流出係数（加重平均）の土地利用形態（%1行目）").arg(QString::fromStdString(text.box).right(1));
+    return QStringLiteral("「%1」の「%2」").arg(windowCaption(text.form), boxCaption(app, text.form, text.box));
 }
 
 } // namespace
@@ -37,7 +36,7 @@ bool appendSheet(App& app, const QString& path)
     if (!sheet.unencodable.empty()) {
         const UnencodableText& text = sheet.unencodable.front();
         app.showError(QStringLiteral("計算書に書き込めない文字があります。\n%1：%2\n文字を確認してください。")
-                          .arg(boxOf(text), QString::fromStdString(text.text)));
+                          .arg(boxOf(app, text), QString::fromStdString(text.text)));
         return false;
     }
     const std::optional<std::string> bytes = sheetBytes(sheet);

@@ -356,7 +356,7 @@ TEST_F(ProjectFiles, SavingNeverLeavesABrokenFileNorLosesTheName)
     emit mainWindow().Men_F->aboutToShow();
     mainWindow().Men_FOvw->trigger();
     ASSERT_EQ(messages().size(), 2u);
-    EXPECT_TRUE(messages()[1].text.contains(u"「設計条件」の txt_t"_qs)) << messages()[1].text.toStdString();
+    EXPECT_TRUE(messages()[1].text.contains(u"「設計条件」の「土質の名称」"_qs)) << messages()[1].text.toStdString();
     EXPECT_EQ(focused(), f1().txt_t);
     EXPECT_EQ(bytesOf(file), before);
 

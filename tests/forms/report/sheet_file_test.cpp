@@ -92,7 +92,7 @@ TEST_F(SheetFile, ASheetThatCannotBeWrittenWhollyIsNotWrittenAtAll)
     platform_->clear();
     write();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(messages()[0].text.contains(u"設計条件の土質の名称"_qs)) << messages()[0].text.toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(u"「設計条件」の「土質の名称」"_qs)) << messages()[0].text.toStdString();
     EXPECT_FALSE(QFile::exists(sheetFile()));
 
     // A folder that cannot hold the file: the full path and the reason.

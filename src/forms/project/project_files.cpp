@@ -9,14 +9,15 @@
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
 #include "forms/project/window_values.h"
+#include "forms/shell/file_errors.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/safe_files.h"
 #include "forms/shell/window_places.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <set>
@@ -245,13 +246,11 @@ bool saveProjectFile(App& app, const QString& path)
         return false;
     }
 
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(written.bytes.data(), static_cast<qint64>(written.bytes.size())) ==
-                           static_cast<qint64>(written.bytes.size()) &&
-                       file.commit();
-    if (!saved) {
-        app.showError(QStringLiteral("ファイルを保存できません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+    // The new file is written whole beside the old one and only then takes
+    // its name: a full disk or any other failure leaves the old file as it was.
+    const FileOutcome saved = replaceFile(path, written.bytes);
+    if (!saved.ok()) {
+        app.showError(fileFailureMessage(QStringLiteral("ファイルを保存できません。"), path, saved));
         return false;
     }
     return true;

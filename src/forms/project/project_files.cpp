@@ -16,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -204,17 +203,16 @@ QString projectFolder()
 
 bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        app.showError(QStringLiteral("ファイルを開けません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+    // Only a regular file is read: a pipe or a device is refused at once
+    // instead of holding the program.
+    QByteArray bytes;
+    const FileOutcome loaded = readRegularFile(path, kLargestProjectFile + 1, &bytes);
+    if (!loaded.ok()) {
+        const QString heading = loaded.failedStep == FileOutcome::Step::Open ? QStringLiteral("ファイルを開けません。")
+                                                                             : QStringLiteral("ファイルを読み込めません。");
+        app.showError(fileFailureMessage(heading, path, loaded));
         return false;
     }
-    const QByteArray bytes = file.read(kLargestProjectFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        app.showError(QStringLiteral("ファイルを読み込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
-        return false;
-    }
-    file.close();
 
     const ReadProject read = readProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (read.status == ReadProject::Status::NotAProject) {

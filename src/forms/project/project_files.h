@@ -26,8 +26,9 @@ enum class WhenCaseOpen {
 };
 
 // Opens a project file exactly as 開く does after its dialog. Returns false
-// when the file was not opened (unreadable, not a project file, or the
-// engineer kept the open case); the open case is then untouched. A short
+// when the file was not opened (unreadable, not a regular file, not a
+// project file, or the engineer kept the open case); the open case is then
+// untouched. A pipe or a device is refused at once, never waited on. A short
 // file opens with a warning naming how many lines were read.
 bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen);
 

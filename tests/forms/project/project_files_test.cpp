@@ -403,6 +403,32 @@ TEST_F(ProjectFiles, OverwritingOntoAFullDiskKeepsTheOldFileWholeAndSaysSo)
     }
 }
 
+TEST_F(ProjectFiles, APipeOrAFolderIsRefusedAtOnceAndNeverReplaced)
+{
+    enterConditions();
+    const QString pipe = path("pipe.qzk");
+    const QString folder = path("folder.qzk");
+    ASSERT_TRUE(makeFifo(pipe) && QDir().mkdir(folder));
+    for (const QString& special : {pipe, folder}) {
+        platform_->clear();
+        const int outcome = runInChild(
+            [&] {
+                platform_->queueFileName(special);
+                mainWindow().Men_FOpn->trigger();
+                const bool refused = messages().size() == 1 &&
+                                     isFileMessage(messages()[0].text, u"ファイルを開けません。"_qs, special);
+                return refused && f1().txt_c->text() == u"0.9"_qs ? 0 : 1;
+            },
+            {.watchdogSeconds = 10});
+        EXPECT_EQ(outcome, 0) << special.toStdString() << " -1: blocked; 1: not refused with the file and the reason";
+        EXPECT_FALSE(saveProjectFile(app(), special));
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_TRUE(isFileMessage(messages()[0].text, u"ファイルを保存できません。"_qs, special));
+    }
+    EXPECT_TRUE(isFifo(pipe));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
 TEST_F(ProjectFiles, AfterAProjectDialogTheSheetFolderIsTheProjects)
 {
     const QString start = QDir::currentPath();

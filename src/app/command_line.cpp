@@ -5,6 +5,7 @@
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 #include "forms/shell/application.h"
+#include "forms/shell/safe_files.h"
 #include "forms/shell/version_window.h"
 
 #include <QCommandLineParser>
@@ -23,12 +24,28 @@ void printLine(std::FILE* stream, const QString& text)
     std::fprintf(stream, "%s\n", text.toUtf8().constData());
 }
 
+// Whether the output names one of the project files read, under whatever
+// spelling: appending a sheet to it, or putting a PDF in its place, would
+// destroy the case.
+bool isOneOfTheCases(const QString& output, const QStringList& cases)
+{
+    for (const QString& path : cases)
+        if (isSameFile(output, path))
+            return true;
+    return false;
+}
+
 // Each case in a program of its own, opened exactly as 開く opens it, its
 // sheet appended as 書き込み writes it. A case that cannot be opened or
 // written does not stop the others.
 int writeSheets(const QStringList& cases, const QString& out)
 {
     const QString target = out.isEmpty() ? sheetFilePath() : QFileInfo(out).absoluteFilePath();
+    if (isOneOfTheCases(target, cases)) {
+        printLine(stderr, QStringLiteral("計算書の書き込み先に、読み込むプロジェクトファイルは指定できません：%1")
+                              .arg(QDir::toNativeSeparators(target)));
+        return 2;
+    }
     int failed = 0;
     for (const QString& path : cases) {
         HeadlessPlatform platform;
@@ -48,6 +65,11 @@ int writeSheets(const QStringList& cases, const QString& out)
 // The case opened as 開く does and its printed pages written as PDF出力 does.
 int writePdf(const QString& project, const QString& pdf)
 {
+    if (isOneOfTheCases(pdf, {project})) {
+        printLine(stderr, QStringLiteral("PDF の出力先に、読み込むプロジェクトファイルは指定できません：%1")
+                              .arg(QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath())));
+        return 2;
+    }
     HeadlessPlatform platform;
     App app(platform);
     if (openProjectCase(app, project, WhenCaseOpen::Replace) != OpenedCase::WithResults)

@@ -6,8 +6,10 @@
 //   akuenza --write-sheet CASE.qzk... [--out SHEET.txt]
 //                                   each case opened as 開く does and its sheet
 //                                   appended (to "sintou.txt" in the current
-//                                   folder, or to SHEET.txt), without a window
+//                                   folder, or to SHEET.txt), without a window;
+//                                   SHEET.txt may not be one of the cases (exit 2)
 //   akuenza --pdf CASE.qzk OUT.pdf  the case's printed pages as a PDF, without a window
+//                                   (OUT.pdf may not be the case itself: exit 2)
 //   akuenza --version, --help
 
 #include <QStringList>

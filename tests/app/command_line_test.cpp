@@ -9,9 +9,13 @@
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 
+#include "support/file_trouble.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace akuenza::test {
 
@@ -28,13 +32,23 @@ struct ProgramRun {
     QString out, err;
 };
 
-ProgramRun runProgram(const QStringList& arguments, const QString& folder)
+struct RunLimits {
+    long long fileSize = -1; // prlimit --fsize: writes beyond fail as on a full disk
+    int timeoutMs = 60000;   // a run still going then is ended (exit code -1)
+};
+
+ProgramRun runProgram(const QStringList& arguments, const QString& folder, RunLimits limits = {})
 {
     QProcess program;
     program.setWorkingDirectory(folder);
-    program.start(QStringLiteral(AKUENZA_PROGRAM), arguments);
+    if (limits.fileSize >= 0)
+        program.start(QStringLiteral("prlimit"), QStringList{u"--fsize=%1"_qs.arg(limits.fileSize), u"--"_qs,
+                                                             QStringLiteral(AKUENZA_PROGRAM)} +
+                                                     arguments);
+    else
+        program.start(QStringLiteral(AKUENZA_PROGRAM), arguments);
     ProgramRun run;
-    if (!program.waitForFinished(60000))
+    if (!program.waitForFinished(limits.timeoutMs))
         return run;
     run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     run.out = QString::fromUtf8(program.readAllStandardOutput());
@@ -120,6 +134,63 @@ TEST_F(CommandLine, APdfOfASavedCaseHoldsThePagesTheWindowPrints)
     const ProgramRun missing = runProgram({u"--pdf"_qs, u"none.qzk"_qs, u"x.pdf"_qs}, folder_.path());
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(QFile::exists(path(u"x.pdf"_qs)));
+}
+
+TEST_F(CommandLine, ARunThatCannotFinishFailsAtOnceAndLeavesEveryFileAsItWas)
+{
+    saveCase(u"A"_qs, u"2"_qs);
+    const QByteArray sheet = bytesOf(path(u"A.window.txt"_qs));
+    ASSERT_TRUE(QFile::copy(path(u"A.window.txt"_qs), path(u"out.txt"_qs)));
+    ASSERT_TRUE(makeFifo(path(u"pipe.qzk"_qs)) && makeFifo(path(u"pipe.txt"_qs)));
+    const QStringList names = namesIn(folder_.path());
+    const QString notWritten = u"計算書のファイルに書き込めません。"_qs;
+    const QString notOpened = u"ファイルを開けません。"_qs;
+    const struct {
+        QStringList arguments;
+        long long room;
+        QString message;
+    } runs[] = {
+        // The disk full half way through the second sheet, or through the PDF.
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out"_qs, u"out.txt"_qs}, sheet.size() * 3 / 2, notWritten},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"cli.pdf"_qs}, 8192, path(u"cli.pdf"_qs)},
+        // A device that is always full; pipes that nobody writes to or reads.
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"/dev/full"_qs}, -1, u"/dev/full"_qs},
+        {{u"--write-sheet"_qs, u"pipe.qzk"_qs, u"--out"_qs, u"out.txt"_qs}, -1, notOpened},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out"_qs, u"pipe.txt"_qs}, -1, notWritten},
+        {{u"--pdf"_qs, u"pipe.qzk"_qs, u"out.pdf"_qs}, -1, notOpened},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"pipe.txt"_qs}, -1, path(u"pipe.txt"_qs)},
+    };
+    for (const auto& r : runs) {
+        const ProgramRun run = runProgram(r.arguments, folder_.path(), {.fileSize = r.room, .timeoutMs = 20000});
+        EXPECT_EQ(run.exitCode, 1) << r.arguments.join(u' ').toStdString() << " (-1: blocked)\n" << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(r.message)) << run.err.toStdString();
+        EXPECT_EQ(bytesOf(path(u"out.txt"_qs)), sheet);
+        EXPECT_EQ(namesIn(folder_.path()), names); // neither a PDF nor a temporary file
+    }
+    EXPECT_TRUE(isFifo(path(u"pipe.qzk"_qs)) && isFifo(path(u"pipe.txt"_qs)));
+    struct stat device {};
+    EXPECT_TRUE(::stat("/dev/full", &device) == 0 && S_ISCHR(device.st_mode));
+}
+
+TEST_F(CommandLine, TheOutputIsNeverOneOfTheCasesBeingRead)
+{
+    saveCase(u"A"_qs, u"2"_qs);
+    saveCase(u"B"_qs, u"20"_qs);
+    ASSERT_TRUE(QFile::link(path(u"A.qzk"_qs), path(u"link.qzk"_qs)));
+    const QByteArray a = bytesOf(path(u"A.qzk"_qs));
+    const QByteArray b = bytesOf(path(u"B.qzk"_qs));
+    // A case as the sheet file under every spelling, and as the PDF.
+    QList<QStringList> runs = {{u"--pdf"_qs, u"A.qzk"_qs, u"./A.qzk"_qs}};
+    for (const QString& out : {u"B.qzk"_qs, u"./A.qzk"_qs, path(u"A.qzk"_qs), u"link.qzk"_qs})
+        runs.append({u"--write-sheet"_qs, u"A.qzk"_qs, u"B.qzk"_qs, u"--out"_qs, out});
+    for (const QStringList& arguments : runs) {
+        const ProgramRun run = runProgram(arguments, folder_.path());
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_EQ(bytesOf(path(u"A.qzk"_qs)), a);
+    EXPECT_EQ(bytesOf(path(u"B.qzk"_qs)), b);
+    EXPECT_FALSE(QFile::exists(path(u"sintou.txt"_qs)));
 }
 
 TEST_F(CommandLine, VersionAndMistakes)

@@ -10,14 +10,14 @@
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
 #include "forms/project/window_values.h"
+#include "forms/shell/file_errors.h"
 #include "forms/shell/main_window.h"
+#include "forms/shell/safe_files.h"
 #include "forms/shell/window_places.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -253,17 +253,16 @@ QString projectFolder()
 
 OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        app.showError(QStringLiteral("ファイルを開けません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+    // Only a regular file is read: a pipe or a device is refused at once
+    // instead of holding the program.
+    QByteArray bytes;
+    const FileOutcome loaded = readRegularFile(path, kLargestProjectFile + 1, &bytes);
+    if (!loaded.ok()) {
+        const QString heading = loaded.failedStep == FileOutcome::Step::Open ? QStringLiteral("ファイルを開けません。")
+                                                                             : QStringLiteral("ファイルを読み込めません。");
+        app.showError(fileFailureMessage(heading, path, loaded));
         return OpenedCase::NotOpened;
     }
-    const QByteArray bytes = file.read(kLargestProjectFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        app.showError(QStringLiteral("ファイルを読み込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
-        return OpenedCase::NotOpened;
-    }
-    file.close();
 
     const ReadProject read = readProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (read.status == ReadProject::Status::NotAProject) {
@@ -302,13 +301,11 @@ bool saveProjectFile(App& app, const QString& path)
         return false;
     }
 
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(written.bytes.data(), static_cast<qint64>(written.bytes.size())) ==
-                           static_cast<qint64>(written.bytes.size()) &&
-                       file.commit();
-    if (!saved) {
-        app.showError(QStringLiteral("ファイルを保存できません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+    // The new file is written whole beside the old one and only then takes
+    // its name: a full disk or any other failure leaves the old file as it was.
+    const FileOutcome saved = replaceFile(path, written.bytes);
+    if (!saved.ok()) {
+        app.showError(fileFailureMessage(QStringLiteral("ファイルを保存できません。"), path, saved));
         return false;
     }
     return true;

@@ -36,13 +36,16 @@ enum class OpenedCase {
 OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen);
 
 // Opens a project file exactly as 開く does after its dialog. Returns false
-// when the file was not opened (unreadable, not a project file, or the
-// engineer kept the open case); the open case is then untouched. A short
+// when the file was not opened (unreadable, not a regular file, not a
+// project file, or the engineer kept the open case); the open case is then
+// untouched. A pipe or a device is refused at once, never waited on. A short
 // file opens with a warning naming how many lines were read.
 bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen);
 
-// Writes the open case to a file; false (after a message) when it could
-// not be written. The file is replaced only once the new one is complete.
+// Writes the open case to a file; false (after a message naming the file
+// and the reason) when it could not be written. The new file is written and
+// synced beside the old one and replaces it only once it is complete: a
+// full disk leaves the old file as it was and no temporary file behind.
 bool saveProjectFile(App& app, const QString& path);
 
 // The folder the project file dialogs start in: "アクエンザ" below the

@@ -4,6 +4,7 @@
 #include "forms/report/sheet_drawing.h"
 #include "forms/shell/application.h"
 #include "forms/shell/fonts.h"
+#include "forms/shell/safe_files.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -13,11 +14,15 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace akuenza {
 
 namespace {
+
+// Far more than the pages of any sheet: a file this long is not read back whole.
+constexpr qint64 kLargestPdf = qint64(1) << 30;
 
 // The printer as a surface of pages: text from the left edge of the
 // printable area, at the line height of the printer's font.
@@ -107,23 +112,63 @@ bool writePdf(App& app, const DrawnSheet& drawn, const QString& path, QString* e
     return printSheet(app, printer, drawn, error);
 }
 
+// The pages onto the printer as it is set up; false when the job failed.
+bool printPages(App& app, QPrinter& printer, const DrawnSheet& drawn)
+{
+    PrinterTarget target(printer);
+    if (!target.begin())
+        return false;
+    drawPrintedSheet(app, target, drawn);
+    return target.end();
+}
+
+// A PDF file is printed under a temporary name beside it, and takes the
+// file's name only once it is whole: a full disk never leaves a PDF without
+// its end, nor costs an earlier file of that name.
+bool printIntoFile(App& app, QPrinter& printer, const DrawnSheet& drawn, const QString& file)
+{
+    FileReplacement replacement(file);
+    if (!replacement.begin().ok())
+        return false;
+    printer.setOutputFileName(replacement.temporaryPath());
+    const bool printed = printPages(app, printer, drawn);
+    printer.setOutputFileName(file);
+    if (!printed)
+        return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QByteArray pdf;
+        if (!readRegularFile(replacement.temporaryPath(), kLargestPdf, &pdf).ok() || !isWholePdf(pdf))
+            return false;
+    }
+    return replacement.commit().ok();
+}
+
 } // namespace
 
 bool printSheet(App& app, QPrinter& printer, const DrawnSheet& drawn, QString* error)
 {
-    PrinterTarget target(printer);
-    if (!target.begin()) {
-        if (error)
-            *error = failureMessage(printer);
+    const QString file = printer.outputFileName();
+    const bool printed = file.isEmpty() ? printPages(app, printer, drawn) : printIntoFile(app, printer, drawn, file);
+    if (!printed && error)
+        *error = failureMessage(printer);
+    return printed;
+}
+
+bool isWholePdf(const QByteArray& pdf)
+{
+    qsizetype end = pdf.size();
+    while (end > 0 && std::isspace(static_cast<unsigned char>(pdf[end - 1])))
+        --end;
+    const QByteArrayView text(pdf.constData(), end);
+    if (!text.endsWith("%%EOF"))
         return false;
-    }
-    drawPrintedSheet(app, target, drawn);
-    if (!target.end()) {
-        if (error)
-            *error = failureMessage(printer);
+    const qsizetype trailer = text.lastIndexOf("startxref");
+    if (trailer < 0)
         return false;
-    }
-    return true;
+    const qsizetype number = trailer + qsizetype(sizeof("startxref") - 1);
+    bool isNumber = false;
+    const qlonglong table = text.sliced(number, end - 5 - number).trimmed().toLongLong(&isNumber);
+    return isNumber && table >= 0 && table < trailer && text.sliced(table).startsWith("xref");
 }
 
 void FilePrint(App& app)

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QByteArray;
 class QPrinter;
 
 namespace akuenza {
@@ -29,7 +30,15 @@ bool exportPdf(App& app, const QString& path, QString* error);
 
 // Prints the drawn sheet on a printer that has been set up (paper or PDF).
 // False, with the message naming the printer or file, when it cannot print.
+// A file is printed under a temporary name beside it and takes the file's
+// name only once it is a whole PDF; otherwise the file is left as it was.
 bool printSheet(App& app, QPrinter& printer, const DrawnSheet& drawn, QString* error);
+
+// Whether the bytes of a PDF file end as a finished PDF does: "%%EOF" (and
+// blanks) closes it and its cross-reference table stands where the trailer
+// says. Qt does not report a write that failed while it wrote a PDF; such a
+// file is cut short, or shorter before its table, and fails one of the two.
+bool isWholePdf(const QByteArray& pdf);
 
 // The paper width of the current printer in twips (A4 portrait without a printer).
 int printerPageWidthTwips();

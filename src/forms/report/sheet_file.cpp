@@ -3,9 +3,10 @@
 #include "forms/project/window_values.h"
 #include "forms/report/current_sheet.h"
 #include "forms/shell/application.h"
+#include "forms/shell/file_errors.h"
+#include "forms/shell/safe_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace akuenza {
@@ -43,20 +44,12 @@ bool appendSheet(App& app, const QString& path)
     if (!bytes)
         return false;
 
-    // One write at the end of the file; a write that falls short is taken
-    // back, so the file holds the whole new sheet or none of it.
-    QFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Append);
-    if (written) {
-        const qint64 before = file.size();
-        written = file.write(bytes->data(), static_cast<qint64>(bytes->size())) ==
-                      static_cast<qint64>(bytes->size()) &&
-                  file.flush();
-        if (!written)
-            file.resize(before);
-    }
-    if (!written) {
-        app.showError(QStringLiteral("計算書のファイルに書き込めません。\n%1\n%2").arg(nativePath(path), file.errorString()));
+    // Appended at the end of the file and synced; a write that falls short,
+    // as on a full disk, is taken back, so the file holds the whole new sheet
+    // or none of it.
+    const FileOutcome appended = appendToFile(path, *bytes);
+    if (!appended.ok()) {
+        app.showError(fileFailureMessage(QStringLiteral("計算書のファイルに書き込めません。"), path, appended));
         return false;
     }
     for (std::size_t i = 0; i < sheet.ngCount(); ++i)

@@ -15,8 +15,10 @@ class App;
 QString sheetFilePath();
 
 // Appends the open case's sheet (the facility or the well sheet, as Form1
-// chk6 says) to the file in one write; one beep per "∴ NG" line. False,
-// after a message naming the cause, when nothing was written.
+// chk6 says) to the file, whole and synced, or not at all: a write that
+// falls short (a full disk) is taken back, and a pipe or a device is
+// refused without being opened. One beep per "∴ NG" line. False, after a
+// message naming the file and the cause, when nothing was written.
 bool appendSheet(App& app, const QString& path);
 
 // 書き込み of the main window and of the print image.

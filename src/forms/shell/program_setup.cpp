@@ -1,6 +1,7 @@
 #include "forms/shell/program_setup.h"
 
 #include "forms/shell/fonts.h"
+#include "forms/shell/safe_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,7 @@ void setUpProgram()
     QApplication::setDesktopFileName(QStringLiteral("jp.akuenza.Akuenza"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     installFonts();
+    reportOversizedWritesAsErrors();
     installJapaneseTranslations();
 }
 

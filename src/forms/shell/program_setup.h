@@ -6,6 +6,8 @@ namespace akuenza {
 // name, the Fusion style on every desktop, and the window fonts. It sets no
 // display name: Qt appends that to the title of every top-level window, and
 // the titles are designed exactly ("エラーメッセージ", "確認", "バージョン情報").
+// A file that grows beyond the process's file-size limit fails as on a full
+// disk, with a message, instead of ending the program mid-write.
 // Call once, after the QApplication is made.
 void setUpProgram();
 

@@ -13,6 +13,7 @@
 #include "forms/project/project_files.h"
 #include "forms/project/window_values.h"
 #include "forms/report/current_sheet.h"
+#include "support/file_trouble.h"
 
 #include <QDir>
 #include <QMenu>
@@ -374,6 +375,60 @@ TEST_F(ProjectFiles, SavingNeverLeavesABrokenFileNorLosesTheName)
     EXPECT_EQ(bytesOf(existing), "theirs");
     saveAs(QString());
     EXPECT_EQ(mainWindow().fileName(), file);
+}
+
+TEST_F(ProjectFiles, OverwritingOntoAFullDiskKeepsTheOldFileWholeAndSaysSo)
+{
+    enterConditions();
+    oneBasin();
+    calculate();
+    const QString file = path("full.qzk");
+    saveAs(file);
+    const QByteArray before = bytesOf(file);
+    type(f1().txt_c, u"0.8"_qs);
+    calculate();
+    platform_->clear();
+    // 上書き保存 with room for half the new file, then with none.
+    for (const long long room : {before.size() / 2LL, 0LL}) {
+        const int outcome = runInChild(
+            [&] {
+                platform_->queueAnswer(Answer::Ok);
+                emit mainWindow().Men_F->aboutToShow();
+                mainWindow().Men_FOvw->trigger();
+                const auto shown = messages(); // the question, then the failure
+                return shown.size() == 2 && isFileMessage(shown[1].text, u"ファイルを保存できません。"_qs, file) ? 0 : 1;
+            },
+            {.fileSize = room});
+        EXPECT_EQ(outcome, 0) << room << ": not refused with the file and the reason";
+        EXPECT_EQ(bytesOf(file), before);
+        EXPECT_EQ(namesIn(folder_.path()), QStringList{u"full.qzk"_qs}); // no temporary file left
+    }
+}
+
+TEST_F(ProjectFiles, APipeOrAFolderIsRefusedAtOnceAndNeverReplaced)
+{
+    enterConditions();
+    const QString pipe = path("pipe.qzk");
+    const QString folder = path("folder.qzk");
+    ASSERT_TRUE(makeFifo(pipe) && QDir().mkdir(folder));
+    for (const QString& special : {pipe, folder}) {
+        platform_->clear();
+        const int outcome = runInChild(
+            [&] {
+                platform_->queueFileName(special);
+                mainWindow().Men_FOpn->trigger();
+                const bool refused = messages().size() == 1 &&
+                                     isFileMessage(messages()[0].text, u"ファイルを開けません。"_qs, special);
+                return refused && f1().txt_c->text() == u"0.9"_qs ? 0 : 1;
+            },
+            {.watchdogSeconds = 10});
+        EXPECT_EQ(outcome, 0) << special.toStdString() << " -1: blocked; 1: not refused with the file and the reason";
+        EXPECT_FALSE(saveProjectFile(app(), special));
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_TRUE(isFileMessage(messages()[0].text, u"ファイルを保存できません。"_qs, special));
+    }
+    EXPECT_TRUE(isFifo(pipe));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST_F(ProjectFiles, AfterAProjectDialogTheSheetFolderIsTheProjects)

@@ -3,6 +3,7 @@
 // back as text, compared with the sheet's lines page by page.
 #include "report_case.h"
 
+#include "support/file_trouble.h"
 #include "support/recording_target.h"
 
 #include "forms/report/print_image_window.h"
@@ -20,6 +21,12 @@
 namespace akuenza::test {
 
 namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -114,6 +121,40 @@ TEST_F(PdfExport, APrinterThatCannotWriteIsNamedAndNothingIsReportedPrinted)
     QString error;
     EXPECT_FALSE(exportPdf(app(), unreachable, &error));
     EXPECT_EQ(error, QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(unreachable));
+}
+
+TEST_F(PdfExport, AFullDiskLeavesNeitherAHalfPdfNorALostOne)
+{
+    calculateWith(2);
+    QString error;
+    ASSERT_TRUE(exportPdf(app(), path("case.pdf"), &error)) << error.toStdString();
+    const QByteArray whole = bytesOf(path("case.pdf"));
+    ASSERT_TRUE(isWholePdf(whole));
+    // Missing its end, or one byte lost before its cross-reference table.
+    for (const QByteArray& broken : {whole.left(whole.size() - 8), whole.left(whole.size() / 2),
+                                     QByteArray(whole).remove(whole.size() / 2, 1)})
+        EXPECT_FALSE(isWholePdf(broken)) << broken.size();
+    EXPECT_TRUE(isWholePdf(whole + "\r\n"));
+
+    // PDF出力 over the earlier file with no room, half the room, all but its end.
+    for (const long long room : {0LL, whole.size() / 2LL, whole.size() - 8LL}) {
+        const int outcome = runInChild(
+            [&] {
+                platform_->clear();
+                platform_->queueFileName(path("case.pdf"));
+                platform_->queueAnswer(Answer::Yes);
+                FilePdf(app());
+                const auto shown = messages(); // the question, then the failure
+                return shown.size() == 2 &&
+                               shown[1].text == QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(path("case.pdf"))
+                           ? 0
+                           : 1;
+            },
+            {.fileSize = room});
+        EXPECT_EQ(outcome, 0) << room << ": not refused with the message naming the file";
+        EXPECT_EQ(bytesOf(path("case.pdf")), whole);
+        EXPECT_EQ(namesIn(dir_.path()), QStringList{QStringLiteral("case.pdf")});
+    }
 }
 
 TEST_F(PdfExport, TheFileMenuItemAsksForTheFileAndBeforeOverwritingOne)

@@ -4,6 +4,7 @@
 #include "core/record/cp932.h"
 #include "forms/facilities/square_basin_dialog.h"
 #include "forms/report/sheet_file.h"
+#include "support/file_trouble.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,32 @@ TEST_F(SheetFile, ASheetThatCannotBeWrittenWhollyIsNotWrittenAtAll)
     EXPECT_TRUE(messages()[0].text.startsWith(u"計算書のファイルに書き込めません。\n"_qs));
     EXPECT_TRUE(messages()[0].text.contains(u"no/such/folder/sintou.txt"_qs));
     EXPECT_EQ(platform_->beeps(), 0);
+}
+
+TEST_F(SheetFile, AFullDiskLeavesTheEarlierSheetsByteForByte)
+{
+    const auto refusedWith = [&](long long fileSize) {
+        return runInChild(
+            [&] {
+                write();
+                const bool refused = messages().size() == 1 &&
+                                     isFileMessage(messages()[0].text, u"計算書のファイルに書き込めません。"_qs, sheetFile());
+                return refused && platform_->beeps() == 0 ? 0 : 1;
+            },
+            {.fileSize = fileSize});
+    };
+    EXPECT_EQ(refusedWith(100), 0);
+    EXPECT_FALSE(QFile::exists(sheetFile())); // no file begun
+    write();
+    const QByteArray before = bytesOf(sheetFile());
+    platform_->clear();
+    // No room, room for half the sheet (cut mid-line), for all of it but a byte.
+    for (const long long room : {0LL, before.size() / 2LL, before.size() - 1LL}) {
+        EXPECT_EQ(refusedWith(before.size() + room), 0) << room << ": not refused with the file and the reason";
+        EXPECT_EQ(bytesOf(sheetFile()), before);
+    }
+    write(); // with room again the next sheet follows whole
+    EXPECT_EQ(bytesOf(sheetFile()), before + before);
 }
 
 TEST_F(SheetFile, TheEditorOpensTheFileAsItStands)

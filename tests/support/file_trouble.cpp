@@ -1,0 +1,59 @@
+#include "support/file_trouble.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace akuenza::test {
+
+int runInChild(const std::function<int()>& work, ChildLimits limits)
+{
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(limits.fileSize), static_cast<rlim_t>(limits.fileSize)};
+        if (limits.fileSize >= 0 && ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(126);
+        ::alarm(limits.watchdogSeconds);
+        const int code = work();
+        std::fflush(nullptr);
+        ::_exit(code);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool isFileMessage(const QString& text, const QString& heading, const QString& path)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    return lines.size() == 3 && lines[0] == heading && lines[1] == QDir::toNativeSeparators(path) &&
+           !lines[2].isEmpty();
+}
+
+QStringList namesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool makeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
+
+bool isFifo(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+} // namespace akuenza::test

@@ -9,9 +9,13 @@
 
 namespace akuenza {
 
-// The reason alone: the system's words for its error number, or that the
-// name leads to something other than a regular file.
+// The reason alone, in Japanese: what the system's error number means to
+// the engineer (not found, no permission, read-only, disk full, a folder, in
+// use, too long a name, ...), or that the name leads to something other
+// than a regular file.
 QString fileFailureReason(const FileOutcome& outcome);
+// The same for a bare error number.
+QString systemErrorReason(int error);
 
 // "<heading>\n<the file's full path>\n<reason>".
 QString fileFailureMessage(const QString& heading, const QString& path, const FileOutcome& outcome);

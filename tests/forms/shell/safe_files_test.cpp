@@ -1,9 +1,13 @@
 // What a replaced file keeps: its permissions and the link that leads to it.
+#include "forms/shell/file_errors.h"
 #include "forms/shell/safe_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -41,6 +45,39 @@ TEST(SafeFiles, AReplacedFileKeepsItsPermissionsAndTheLinkToIt)
     ::umask(mask);
     ASSERT_TRUE(made);
     EXPECT_EQ(modeOf(folder.filePath(u"new.qzk"_qs)) & 07777, 0644u); // as any new file
+}
+
+} // namespace akuenza::test
+
+namespace akuenza::test {
+
+TEST(FileErrors, EveryReasonAFileMessageGivesIsJapanese)
+{
+    QTemporaryDir folder;
+    // The reasons as the engineer meets them: a missing file, a folder, no
+    // permission, a name too long; each message names the file and says why.
+    const QString missing = folder.filePath(u"無い.qzk"_qs);
+    QByteArray bytes;
+    const struct {
+        FileOutcome outcome;
+        const char* reason;
+    } met[] = {
+        {readRegularFile(missing, 100, &bytes), "ファイルまたはフォルダが見つかりません。"},
+        {readRegularFile(folder.path(), 100, &bytes), "フォルダです。ファイルを指定してください。"},
+        {readRegularFile(folder.filePath(QString(300, u'x')), 100, &bytes), "ファイル名またはパスが長すぎます。"},
+        {FileOutcome{FileOutcome::Step::Write, ENOSPC, false}, "ディスクの空き容量が足りません。"},
+        {FileOutcome{FileOutcome::Step::Open, EACCES, false}, "アクセスが許可されていません（読み取り専用か、権限がありません）。"},
+        {FileOutcome{FileOutcome::Step::Open, EROFS, false}, "読み取り専用の場所です。"},
+        {FileOutcome{FileOutcome::Step::Open, ETXTBSY, false}, "ファイルが他のプログラムで使用中です。"},
+        {FileOutcome{FileOutcome::Step::Open, 0, true}, "通常のファイルではありません（パイプやデバイスなど）。"},
+        {FileOutcome{FileOutcome::Step::Write, EXDEV, false}, "システムのエラーです（エラー番号 18）。"},
+    };
+    for (const auto& m : met) {
+        ASSERT_FALSE(m.outcome.ok());
+        EXPECT_EQ(fileFailureReason(m.outcome), QString::fromUtf8(m.reason)) << m.reason;
+    }
+    EXPECT_EQ(fileFailureMessage(u"ファイルを開けません。"_qs, missing, met[0].outcome),
+              u"ファイルを開けません。\n"_qs + QDir::toNativeSeparators(missing) + u"\nファイルまたはフォルダが見つかりません。"_qs);
 }
 
 } // namespace akuenza::test

@@ -9,6 +9,7 @@
 #include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
+#include "forms/project/document_folders.h"
 #include "forms/project/window_values.h"
 #include "forms/shell/file_errors.h"
 #include "forms/shell/main_window.h"
@@ -232,24 +233,16 @@ bool mayDiscardOpenCase(App& app)
     return app.mainWindow().confirmDiscard();
 }
 
-FileDialogRequest dialogRequest(const char* title) { return {QString::fromUtf8(title), kFilter, projectFolder()}; }
+FileDialogRequest dialogRequest(const char* title, const QString& folder)
+{
+    return {QString::fromUtf8(title), kFilter, folder, QString()};
+}
 
 // The calculation sheet is written to the current folder: after a project
 // file dialog it is the project's own folder.
 void enterFolderOf(const QString& path) { QDir::setCurrent(QFileInfo(path).absolutePath()); }
 
 } // namespace
-
-QString projectFolder()
-{
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString base = QFileInfo(programFolder).isWritable()
-                             ? programFolder
-                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder = QDir(base).filePath(QStringLiteral("アクエンザ"));
-    QDir().mkpath(folder);
-    return folder;
-}
 
 OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen)
 {
@@ -313,9 +306,10 @@ bool saveProjectFile(App& app, const QString& path)
 
 void FileOpen(App& app)
 {
-    const QString path = app.platform().openFileName(dialogRequest("アクエンザを開く"));
+    const QString path = app.platform().openFileName(dialogRequest("アクエンザを開く", dialogStartFolder(app)));
     if (path.isEmpty())
         return;
+    rememberFolderOf(app, path);
     if (openProjectFile(app, path, WhenCaseOpen::Ask))
         enterFolderOf(path);
 }
@@ -334,9 +328,13 @@ void FileUpdate(App& app)
 
 void FileSaveAs(App& app)
 {
-    QString path = app.platform().saveFileName(dialogRequest("アクエンザの保存"));
+    // A Documents project folder made for the dialog stays only with the
+    // case saved into it.
+    const SaveDialogFolder folder(app);
+    QString path = app.platform().saveFileName(dialogRequest("アクエンザの保存", folder.folder()));
     if (path.isEmpty())
         return;
+    rememberFolderOf(app, path);
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".qzk");
     if (QFileInfo::exists(path)) {

@@ -48,9 +48,5 @@ bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen);
 // full disk leaves the old file as it was and no temporary file behind.
 bool saveProjectFile(App& app, const QString& path);
 
-// The folder the project file dialogs start in: "アクエンザ" below the
-// program's folder when that can be written, else below the documents
-// folder; created when missing.
-QString projectFolder();
 
 } // namespace akuenza

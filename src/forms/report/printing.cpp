@@ -1,11 +1,15 @@
 #include "forms/report/printing.h"
 
+#include "forms/project/document_folders.h"
+
 #include "forms/report/drawing_target.h"
 #include "forms/report/sheet_drawing.h"
 #include "forms/shell/application.h"
 #include "forms/shell/fonts.h"
+#include "forms/shell/main_window.h"
 #include "forms/shell/safe_files.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -196,10 +200,19 @@ void FilePdf(App& app)
         app.showError(error);
         return;
     }
-    const QString path =
-        app.platform().saveFileName({QStringLiteral("PDF出力"), QStringLiteral("PDF(.pdf)|*.pdf"), QString()});
+    // Like a save: the dialog proposes the case's own name beside its file,
+    // and a name without an extension gets ".pdf".
+    MDIFofm& main = app.mainWindow();
+    const SaveDialogFolder folder(app);
+    const QString proposed =
+        main.fileName().isEmpty() ? QString() : QFileInfo(main.fileName()).completeBaseName() + QStringLiteral(".pdf");
+    QString path = app.platform().saveFileName(
+        {QStringLiteral("PDF出力"), QStringLiteral("PDF(.pdf)|*.pdf"), folder.folder(), proposed});
     if (path.isEmpty())
         return;
+    rememberFolderOf(app, path);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
     if (QFileInfo::exists(path)) {
         const Answer answer =
             app.ask({QStringLiteral("同名ファイルがあります。上書き保存しますか？"), QStringLiteral("上書き保存の確認"),
@@ -207,8 +220,11 @@ void FilePdf(App& app)
         if (answer != Answer::Yes)
             return;
     }
-    if (!writePdf(app, drawn, path, &error))
+    if (!writePdf(app, drawn, path, &error)) {
         app.showError(error);
+        return;
+    }
+    main.showNote(QStringLiteral("PDFを出力しました：%1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
 int printerPageWidthTwips()

@@ -65,6 +65,9 @@ public:
     QString fileName() const { return fileName_; }
     // Sets it; the title and the status bar name the file of the open case.
     void setFileName(const QString& name);
+    // The folder of the file last chosen in a file dialog in this run.
+    QString lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
     // A short note in the status bar (where a file was written), shown for a
     // while over the panels, which then come back as they were.
     void showNote(const QString& text);
@@ -121,6 +124,7 @@ private:
     QAction* buttons_[7] = {};
     QLabel* msgPanel_ = nullptr;
     QString fileName_;
+    QString lastFolder_;
     QLabel* filePanel_ = nullptr;
 };
 

@@ -28,6 +28,7 @@ struct FileDialogRequest {
     QString title;
     QString filter;        // "アクエンザ(.qzk)|*.qzk" style: caption|pattern pairs
     QString initialFolder;
+    QString initialName;   // the file name proposed, or ""
 };
 
 class Platform {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMessageBox>
@@ -103,7 +104,9 @@ QString QtPlatform::openFileName(const FileDialogRequest& request)
 QString QtPlatform::saveFileName(const FileDialogRequest& request)
 {
     // The program asks its own overwrite question, so the dialog must not.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.initialFolder,
+    const QString start =
+        request.initialName.isEmpty() ? request.initialFolder : QDir(request.initialFolder).filePath(request.initialName);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
                                         qtFileFilter(request.filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

@@ -1,9 +1,6 @@
-// Section 3 of the facility sheet: the soil and influence coefficient, then
-// one block per facility row that is printed, walking the facility family
-// tables in the order of the total.
+#include "core/report/facility_blocks.h"
 
 #include "core/facilities/infiltration_formulas.h"
-#include "core/report/sheet_builder.h"
 
 #include <string>
 #include <string_view>

@@ -55,8 +55,4 @@ private:
 
 std::string spaces(int n);
 
-// Section 3 of the facility sheet: the soil, the influence coefficient and
-// one block per printed facility row.
-void facilitySection(SheetBuilder& b, const DesignCase& r, const SheetChoices& c);
-
 } // namespace akuenza::sheet_detail

@@ -1,5 +1,7 @@
 #include "forms/conditions/design_conditions_form.h"
 
+#include "forms/conditions/placed_controls.h"
+
 #include "core/facilities/soil_table.h"
 #include "forms/conditions/rainfall_dialog.h"
 #include "forms/conditions/runoff_dialog.h"
@@ -10,6 +12,8 @@
 #include "forms/shell/twips.h"
 
 namespace akuenza {
+
+using namespace placed;
 
 namespace {
 
@@ -39,49 +43,12 @@ bool movesOrModifies(int key)
     }
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-              int height = 270)
-{
-    QLabel* l = makeLabel(parent, name, QString::fromUtf8(caption));
-    placeTwips(l, left, top, width, height);
-    return l;
-}
-
 QLabel* greenLabel(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
                    int height = 270)
 {
-    QLabel* l = label(parent, name, caption, left, top, width, height);
+    QLabel* l = placed::label(parent, name, caption, left, top, width, height);
     makeGreen(l);
     return l;
-}
-
-TextBox* numberBox(QWidget* parent, const char* name, int left, int top, int width)
-{
-    auto* box = new TextBox(parent, name);
-    box->setNumberEntry();
-    placeTwips(box, left, top, width, 300);
-    return box;
-}
-
-OptionButton* option(QWidget* parent, const char* name, const char* caption, int left, int top, int width)
-{
-    auto* o = new OptionButton(parent, name, QString::fromUtf8(caption));
-    placeTwips(o, left, top, width, 270);
-    return o;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int left, int top, int width)
-{
-    QPushButton* b = makeButton(parent, name, QString::fromUtf8(caption));
-    placeTwips(b, left, top, width, 330);
-    return b;
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    QGroupBox* f = makeFrame(parent, name);
-    placeTwips(f, left, top, width, height);
-    return f;
 }
 
 } // namespace
@@ -97,9 +64,7 @@ Form1::Form1(App& app) : Form(app)
     heading.setPointSize(10);
     heading.setBold(true);
     Label5->setFont(heading);
-    QPalette blue = Label5->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label5->setPalette(blue);
+    setTextColour(Label5, kHeadingBlue);
 
     buildQ1Frame();
     buildRunoffFrame();
@@ -116,7 +81,7 @@ Form1::Form1(App& app) : Form(app)
 
 void Form1::buildQ1Frame()
 {
-    frm1 = frame(this, "frm1", 60, 300, 6015, 555);
+    frm1 = frame(this, "frm1", "", 60, 300, 6015, 555);
     Label18 = greenLabel(frm1, "Label18", "対策雨水量", 120, 165, 1200);
     opt_u1 = option(frm1, "opt_u1", "計算する", 1440, 165, 1200);
     opt_u2 = option(frm1, "opt_u2", "直接入力", 2700, 165, 1200);
@@ -130,7 +95,7 @@ void Form1::buildQ1Frame()
 
 void Form1::buildRunoffFrame()
 {
-    frm2 = frame(this, "frm2", 60, 720, 2805, 1545);
+    frm2 = frame(this, "frm2", "", 60, 720, 2805, 1545);
     lbl6 = greenLabel(frm2, "lbl6", "流 出 係 数", 120, 135, 1260);
     lbl_c1 = label(frm2, "lbl_c1", "Ｃ＝", 120, 465, 360);
     txt_c = numberBox(frm2, "txt_c", 480, 450, 840);
@@ -147,7 +112,7 @@ void Form1::buildRunoffFrame()
 
 void Form1::buildRainfallFrame()
 {
-    frm3 = frame(this, "frm3", 2820, 720, 1965, 1545);
+    frm3 = frame(this, "frm3", "", 2820, 720, 1965, 1545);
     lbl8 = greenLabel(frm3, "lbl8", "1時間当りの降雨強度", 90, 135, 1830);
     lbl_i1 = label(frm3, "lbl_i1", "I＝", 120, 465, 300);
     txt_i = numberBox(frm3, "txt_i", 420, 450, 840);
@@ -161,7 +126,7 @@ void Form1::buildRainfallFrame()
 
 void Form1::buildIncreaseFrame()
 {
-    frm4 = frame(this, "frm4", 4740, 720, 1335, 1545);
+    frm4 = frame(this, "frm4", "", 4740, 720, 1335, 1545);
     lbl9 = greenLabel(frm4, "lbl9", "対策雨水量の割増し", 90, 90, 1200, 480);
     lbl9->setWordWrap(true);
     opt7 = option(frm4, "opt7", "無し", 150, 600, 1000);
@@ -173,7 +138,7 @@ void Form1::buildIncreaseFrame()
 
 void Form1::buildSoilFrame()
 {
-    frm5 = frame(this, "frm5", 60, 2280, 3255, 1875);
+    frm5 = frame(this, "frm5", "", 60, 2280, 3255, 1875);
     Label13 = greenLabel(frm5, "Label13", "土質の飽和透水係数 (ｋ)", 120, 135, 2800);
     lbl5 = label(frm5, "lbl5", "土質", 120, 480, 480);
     cbo1 = new ComboBox(frm5, "cbo1");
@@ -198,7 +163,7 @@ void Form1::buildSoilFrame()
 
 void Form1::buildInfluenceFrame()
 {
-    frm6 = frame(this, "frm6", 60, 4200, 3255, 855);
+    frm6 = frame(this, "frm6", "", 60, 4200, 3255, 855);
     Label10 = greenLabel(frm6, "Label10", "各種影響係数", 120, 90, 1200);
     Label14 = label(frm6, "Label14", "Ｃ＝", 120, 465, 360);
     txt_cf = numberBox(frm6, "txt_cf", 480, 450, 510);
@@ -214,7 +179,7 @@ void Form1::buildInfluenceFrame()
 
 void Form1::buildFacilityFrame()
 {
-    frm7 = frame(this, "frm7", 3420, 2280, 2655, 2775);
+    frm7 = frame(this, "frm7", "", 3420, 2280, 2655, 2775);
     Label4 = greenLabel(frm7, "Label4", "検討する浸透施設の種類", 120, 90, 2450, 255);
     Label16 = label(frm7, "Label16", "(複数選択可)", 120, 345, 1600, 240);
     Label17 = label(frm7, "Label17", "浸透桝", 120, 600, 1000);

@@ -60,12 +60,6 @@ ChannelEntries Form22::entries() const
     return e;
 }
 
-void Form22::focusAtStart(TextBox* box)
-{
-    focusAndSelect(box);
-    box->setCursorPosition(0);
-}
-
 void Form22::cmd1_Click()
 {
     const ChannelOutcome outcome = confirmChannel(entries());

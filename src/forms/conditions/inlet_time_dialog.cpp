@@ -68,12 +68,6 @@ Form13::Form13(App& app) : ModalForm(app)
     connect(cmd2, &QPushButton::clicked, this, &Form13::cmd2_Click);
 }
 
-void Form13::focusAtStart(TextBox* box)
-{
-    focusAndSelect(box);
-    box->setCursorPosition(0);
-}
-
 void Form13::cmd1_Click()
 {
     const InletTimeOutcome outcome = confirmInletTime(

@@ -33,8 +33,6 @@ public:
     void cmd1_Click();
     void cmd2_Click();
 
-    // Gives a box the focus with the caret at its start.
-    void focusAtStart(TextBox* box);
 
 protected:
     // The close box and Escape are the Cancel.

@@ -30,9 +30,7 @@ Form12::Form12(App& app) : Form(app)
     setFixedSize(twipsToPixels(9300), twipsToPixels(7020));
 
     lblHeading = heading(this, "lblHeading", "◇ １時間当たりの降雨強度 ", 120, 60, 5000);
-    QPalette blue = lblHeading->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblHeading->setPalette(blue);
+    setTextColour(lblHeading, kHeadingBlue);
 
     buildFormulaFrame();
     buildArrivalFrame();
@@ -462,9 +460,9 @@ void Form12::cmd1_Click()
         if (outcome.followUp == RainfallFollowUp::ShowChannelDialog) {
             Form22& channel = app().dialog<Form22>();
             if (outcome.focus == RainfallEntry::ChannelSlope)
-                channel.focusAtStart(channel.txt2);
+                akuenza::focusAtStart(channel.txt2);
             else if (outcome.focus == RainfallEntry::ChannelLength)
-                channel.focusAtStart(channel.txt1);
+                akuenza::focusAtStart(channel.txt1);
             app().showModal<Form22>();
         }
         return;

@@ -69,9 +69,7 @@ Form16::Form16(App& app) : Form(app)
     setFixedSize(twipsToPixels(9420), twipsToPixels(6960));
 
     lblHeading = heading(this, "lblHeading", "◇ 流 出 係 数", 120, 60, 4000);
-    QPalette blue = lblHeading->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblHeading->setPalette(blue);
+    setTextColour(lblHeading, kHeadingBlue);
     lblSelectHint = label(this, "lblSelectHint",
                           "（土地利用形態を選択チェックし（６つまで）、流出係数、対策面積を入力してください。）", 240,
                           420, 9000);

@@ -23,9 +23,7 @@ FacilityDialog::FacilityDialog(App& app, int selector, const char* heading, int 
     f.setPointSize(11);
     f.setBold(true);
     title->setFont(f);
-    QPalette p = title->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    title->setPalette(p);
+    setTextColour(title, kFacilityHeadingBlue);
     placeTwips(title, 120, 60, 5000, 300);
 }
 

@@ -13,13 +13,6 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-void setColour(QLabel* label, const QColor& colour)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-}
-
 // One label of the results row with its designed width as its least width.
 QLabel* resultLabel(QWidget* parent, const char* name, const QString& caption, int widthTwips,
                     Qt::Alignment align = Qt::AlignLeft)
@@ -175,7 +168,7 @@ void Form11::showComparison(const Comparison& c)
     lbl6->setText(text(c.total));
     lbl8->setText(text(c.sign));
     lbl9->setText(text(c.verdict));
-    setColour(lbl6, c.adequate ? QColor(Qt::black) : shortfallColour());
+    setTextColour(lbl6, c.adequate ? QColor(Qt::black) : shortfallColour());
     fitResultsRow();
     if (!c.adequate)
         app().beep();

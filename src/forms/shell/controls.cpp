@@ -274,14 +274,22 @@ QLabel* makeLinesLabel(QWidget* parent, const char* name, const QString& caption
     return label;
 }
 
-void makeGreen(QLabel* label)
+void setTextColour(QLabel* label, const QColor& colour)
 {
-    // Green while usable only: a disabled heading is drawn in the disabled
+    // Coloured while usable only: a disabled label is drawn in the disabled
     // text colour like every other disabled caption.
     QPalette p = label->palette();
-    p.setColor(QPalette::Active, QPalette::WindowText, kHeadingGreen);
-    p.setColor(QPalette::Inactive, QPalette::WindowText, kHeadingGreen);
+    p.setColor(QPalette::Active, QPalette::WindowText, colour);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     label->setPalette(p);
+}
+
+void makeGreen(QLabel* label) { setTextColour(label, kHeadingGreen); }
+
+void focusAtStart(QLineEdit* box)
+{
+    focusAndSelect(box);
+    box->setCursorPosition(0);
 }
 
 namespace {

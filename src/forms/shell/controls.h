@@ -141,8 +141,17 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption);
 // inside a word as readily as after a closing bracket.
 QLabel* makeLinesLabel(QWidget* parent, const char* name, const QString& caption, const QStringList& breakAfter);
 inline const QColor kHeadingGreen{0, 64, 0};
+// The blue of the forms' own headings ("☆ アクエンザ", "◇ 流 出 係 数") and
+// the darker blue of the facility dialogs' headings.
+inline const QColor kHeadingBlue{0, 0, 255};
+inline const QColor kFacilityHeadingBlue{0, 0, 160};
+// Draws the label's text in a colour while it is enabled; disabled, in the
+// disabled text colour like every other caption.
+void setTextColour(QLabel* label, const QColor& colour);
 // Draws the label in the heading green while it is enabled.
 void makeGreen(QLabel* label);
+// Gives the focus to a box with the caret at its start, nothing selected.
+void focusAtStart(QLineEdit* box);
 // A command button; Enter on it while it has the focus presses it.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
 // Enter (and the keypad's Enter) presses the button while it has the focus.

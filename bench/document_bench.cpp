@@ -730,7 +730,7 @@ void PdfBare(benchmark::State& state)
     const int linesPerPage =
         std::max(1, int(std::floor(measure->pageRect(QPrinter::DevicePixel).height() / metrics.height() + 1e-9)));
     PageRecorder pages(linesPerPage);
-    drawPrintedSheet(s.app, pages, drawnSheet(s.app));
+    drawPrintedSheet(pages, drawnSheet(s.app), s.app.platform());
     measure.reset();
 
     for (auto _ : state) {

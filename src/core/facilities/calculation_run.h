@@ -92,6 +92,9 @@ struct RunDisplay {
 
 struct RunOutcome {
     std::optional<FailedCheck> failed;
+    // The design conditions passed the checks (a failure, if any, is a
+    // result beyond the range of numbers).
+    bool checksPassed = false;
     RunDisplay display; // valid when nothing failed (its discards hold either way)
     bool ok() const { return !failed; }
 };

@@ -100,14 +100,13 @@ RunEntries Form11::runEntries()
 
 void Form11::cmd1_Click()
 {
-    Zairyou_1();
-    if (auto failed = checkDesignConditions(app().record, runEntries())) {
-        showFailure(*failed);
-        return;
-    }
-    Frame1->show();
-    Zairyou_2();
-    if (app().form<Form1>().chk6->value() == 1) {
+    // The windows' entries, gathered once, through the core's whole run.
+    const RunEntries entries = runEntries();
+    const RunOutcome outcome = calculationRun(app().record, entries);
+    if (outcome.checksPassed)
+        Frame1->show();
+    show(outcome);
+    if (outcome.checksPassed && entries.conditions.well()) {
         Frame1->hide();
         setMsg(QString());
     }
@@ -115,9 +114,10 @@ void Form11::cmd1_Click()
 
 void Form11::Zairyou_1() { copyDesignConditions(app().record, app().form<Form1>().entries()); }
 
-bool Form11::Zairyou_2()
+bool Form11::Zairyou_2() { return show(computeResults(app().record, runEntries())); }
+
+bool Form11::show(const RunOutcome& outcome)
 {
-    const RunOutcome outcome = computeResults(app().record, runEntries());
     for (int selector : outcome.display.discardDialogs)
         unloadDialogOf(app(), selector);
     if (outcome.failed) {
@@ -281,6 +281,13 @@ void Form11::showWellRow(bool well)
         Label1->setText(QString());
     for (QLabel* l : {Label1, Label2, Label3})
         l->setVisible(well);
+}
+
+void Form11::hideWellRow()
+{
+    Label1->setText(QString());
+    for (QLabel* l : {Label1, Label2, Label3})
+        l->hide();
 }
 
 void Form11::setMsg(const QString& text) { app().mainWindow().setPanelText(QStringLiteral("msg"), text); }

@@ -54,11 +54,16 @@ public:
     // other facilities, whichever the case uses; the well's depth is
     // emptied when the facilities' row is shown.
     void showWellRow(bool well);
+    // A new case: the well's row emptied and hidden (the results row is
+    // shown again when the form becomes active).
+    void hideWellRow();
 
     // Light magenta of the 16-colour palette: the total when it falls short.
     static QColor shortfallColour() { return {255, 0, 255}; }
 
 private:
+    // Shows what a run gave: its results, or its failed check; false for a failure.
+    bool show(const RunOutcome& outcome);
     void showFailure(const FailedCheck& failed);
     void showComparison(const Comparison& comparison);
     // Lays the results row out so that no shown number is ever cut off.

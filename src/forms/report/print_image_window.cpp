@@ -93,6 +93,7 @@ Form7::Form7(App& app) : Form(app)
     Picture1->setAutoFillBackground(true);
 
     Picture2 = new PictureBox(Picture1, "Picture2");
+    drawingTarget = Picture2;
     Picture2->move(0, 0);
     Picture2->setSizeTwips(printerPageWidthTwips(), kPageHeight);
 
@@ -152,22 +153,20 @@ void Form7::redraw()
 {
     ++redraws_;
     const DrawnSheet drawn = drawnSheet(app());
-    if (drawn.sheet.hasNonFinite()) {
+    if (refusesImpossibleSheet(app(), drawn)) {
         // Nothing of a sheet with an impossible value is shown.
-        app().drawingTarget = Picture2;
-        app().printRowCounter = 100;
+        printRowCounter = 100;
         Picture2->clear();
-        app().showError(QString::fromStdString(nonFiniteMessage(drawn.sheet)));
         return;
     }
-    drawPrintImage(app(), *Picture2, drawn);
+    printRowCounter = drawPrintImage(*drawingTarget, drawn, app().platform());
     // The page reaches below the last line of the sheet, so the scroll bars
     // bring every line into view, ΣFc and the verdict at its foot included.
     const int needed = std::max(kPageHeight, Picture2->drawnHeightTwips() + kPageFoot);
     if (needed != Picture2->heightTwips()) {
         Picture2->setSizeTwips(Picture2->widthTwips(), needed);
         setScrollRanges();
-        drawPrintImage(app(), *Picture2, drawn);
+        printRowCounter = drawPrintImage(*drawingTarget, drawn, app().platform());
     }
 }
 
@@ -219,12 +218,7 @@ void Form7::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void Form7::Form_Unload()
-{
-    if (app().drawingTarget == Picture2)
-        app().drawingTarget = nullptr;
-    app().mainWindow().Toolbar1->show();
-}
+void Form7::Form_Unload() { app().mainWindow().Toolbar1->show(); }
 
 void Form7::closeEvent(QCloseEvent* event)
 {
@@ -241,12 +235,8 @@ void Form7::closeLater()
 
 void FileImage(App& app)
 {
-    const DrawnSheet drawn = drawnSheet(app);
-    if (drawn.sheet.hasNonFinite()) {
-        app.showError(QString::fromStdString(nonFiniteMessage(drawn.sheet)));
+    if (refusesImpossibleSheet(app, drawnSheet(app)))
         return;
-    }
-    app.printRowCounter = 100;
     app.mainWindow().hideToolbar();
     Form7& window = app.form<Form7>();
     const int before = window.redraws();

@@ -14,6 +14,7 @@ class QScrollBar;
 
 namespace akuenza {
 
+class DrawingTarget;
 class PictureBox;
 
 class Form7 : public Form {
@@ -34,6 +35,10 @@ public:
     PictureBox* Picture2 = nullptr;   // the page the sheet is drawn on
     QScrollBar* VScroll1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
+    // The surface the sheet is drawn on (the page) and the count of facility
+    // blocks of the last drawing, which starts at 100 so the page never breaks.
+    DrawingTarget* drawingTarget = nullptr;
+    int printRowCounter = 100;
 
     void Form_Activate() override;
     void Form_Unload() override;

@@ -94,48 +94,46 @@ QString failureMessage(const QPrinter& printer)
 // A sheet holding a value that is not a number is never printed.
 bool refuseImpossible(const DrawnSheet& drawn, QString* error)
 {
-    if (!drawn.sheet.hasNonFinite())
-        return false;
-    if (error)
-        *error = QString::fromStdString(nonFiniteMessage(drawn.sheet));
-    return true;
+    const QString message = impossibleSheetMessage(drawn);
+    if (!message.isEmpty() && error)
+        *error = message;
+    return !message.isEmpty();
 }
 
-bool writePdf(App& app, const DrawnSheet& drawn, const QString& path, QString* error)
+bool writePdf(Platform& platform, const DrawnSheet& drawn, const QString& path, QString* error)
 {
     if (refuseImpossible(drawn, error))
         return false;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setOutputFormat(QPrinter::PdfFormat); // whatever the name ends in
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCreator(QStringLiteral("アクエンザ"));
     printer.setDocName(QStringLiteral("アクエンザ書"));
-    return printSheet(app, printer, drawn, error);
+    return printSheet(platform, printer, drawn, error);
 }
 
 // The pages onto the printer as it is set up; false when the job failed.
-bool printPages(App& app, QPrinter& printer, const DrawnSheet& drawn)
+bool printPages(Platform& platform, QPrinter& printer, const DrawnSheet& drawn)
 {
     PrinterTarget target(printer);
     if (!target.begin())
         return false;
-    drawPrintedSheet(app, target, drawn);
+    drawPrintedSheet(target, drawn, platform);
     return target.end();
 }
 
 // A PDF file is printed under a temporary name beside it, and takes the
 // file's name only once it is whole: a full disk never leaves a PDF without
 // its end, nor costs an earlier file of that name.
-bool printIntoFile(App& app, QPrinter& printer, const DrawnSheet& drawn, const QString& file)
+bool printIntoFile(Platform& platform, QPrinter& printer, const DrawnSheet& drawn, const QString& file)
 {
     FileReplacement replacement(file);
     if (!replacement.begin().ok())
         return false;
     printer.setOutputFileName(replacement.temporaryPath());
-    const bool printed = printPages(app, printer, drawn);
+    const bool printed = printPages(platform, printer, drawn);
     printer.setOutputFileName(file);
     if (!printed)
         return false;
@@ -149,10 +147,11 @@ bool printIntoFile(App& app, QPrinter& printer, const DrawnSheet& drawn, const Q
 
 } // namespace
 
-bool printSheet(App& app, QPrinter& printer, const DrawnSheet& drawn, QString* error)
+bool printSheet(Platform& platform, QPrinter& printer, const DrawnSheet& drawn, QString* error)
 {
     const QString file = printer.outputFileName();
-    const bool printed = file.isEmpty() ? printPages(app, printer, drawn) : printIntoFile(app, printer, drawn, file);
+    const bool printed =
+        file.isEmpty() ? printPages(platform, printer, drawn) : printIntoFile(platform, printer, drawn, file);
     if (!printed && error)
         *error = failureMessage(printer);
     return printed;
@@ -178,28 +177,27 @@ bool isWholePdf(const QByteArray& pdf)
 void FilePrint(App& app)
 {
     const DrawnSheet drawn = drawnSheet(app);
-    QString error;
-    if (refuseImpossible(drawn, &error)) {
-        app.showError(error);
+    if (refusesImpossibleSheet(app, drawn))
         return;
-    }
+    QString error;
     QPrinter printer(QPrinter::HighResolution);
     if (!app.platform().choosePrinter(printer))
         return;
-    if (!printSheet(app, printer, drawn, &error))
+    if (!printSheet(app.platform(), printer, drawn, &error))
         app.showError(error);
 }
 
-bool exportPdf(App& app, const QString& path, QString* error) { return writePdf(app, drawnSheet(app), path, error); }
+bool exportPdf(App& app, const QString& path, QString* error)
+{
+    return writePdf(app.platform(), drawnSheet(app), path, error);
+}
 
 void FilePdf(App& app)
 {
     const DrawnSheet drawn = drawnSheet(app);
-    QString error;
-    if (refuseImpossible(drawn, &error)) {
-        app.showError(error);
+    if (refusesImpossibleSheet(app, drawn))
         return;
-    }
+    QString error;
     // Like a save: the dialog proposes the case's own name beside its file,
     // and a name without an extension gets ".pdf".
     MDIFofm& main = app.mainWindow();
@@ -220,7 +218,7 @@ void FilePdf(App& app)
         if (answer != Answer::Yes)
             return;
     }
-    if (!writePdf(app, drawn, path, &error)) {
+    if (!writePdf(app.platform(), drawn, path, &error)) {
         app.showError(error);
         return;
     }

@@ -12,6 +12,7 @@ class QPrinter;
 namespace akuenza {
 
 class App;
+class Platform;
 struct DrawnSheet;
 
 // 印刷: the engineer chooses a printer and the sheet is printed. Cancel in
@@ -32,7 +33,8 @@ bool exportPdf(App& app, const QString& path, QString* error);
 // False, with the message naming the printer or file, when it cannot print.
 // A file is printed under a temporary name beside it and takes the file's
 // name only once it is a whole PDF; otherwise the file is left as it was.
-bool printSheet(App& app, QPrinter& printer, const DrawnSheet& drawn, QString* error);
+// Its NG lines beep through the platform.
+bool printSheet(Platform& platform, QPrinter& printer, const DrawnSheet& drawn, QString* error);
 
 // Whether the bytes of a PDF file end as a finished PDF does: "%%EOF" (and
 // blanks) closes it and its cross-reference table stands where the trailer

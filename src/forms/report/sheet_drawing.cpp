@@ -3,6 +3,7 @@
 #include "forms/report/current_sheet.h"
 #include "forms/report/drawing_target.h"
 #include "forms/shell/application.h"
+#include "forms/shell/platform.h"
 
 namespace akuenza {
 
@@ -12,7 +13,7 @@ namespace {
 // block's own opening blank line not counted.
 constexpr int kBlankLinesAfterBreak = 5;
 
-void drawLine(App& app, DrawingTarget& target, const SheetLine& line)
+void drawLine(Platform& platform, DrawingTarget& target, const SheetLine& line)
 {
     const QString text = QString::fromStdString(line.text);
     if (!line.ng) {
@@ -22,7 +23,7 @@ void drawLine(App& app, DrawingTarget& target, const SheetLine& line)
     target.setTextColour(kNgColour);
     target.printLine(text);
     target.setTextColour(kTextColour);
-    app.beep();
+    platform.beep();
 }
 
 // The printer starts a page before the third block when Q1 is computed and
@@ -37,23 +38,21 @@ bool breakBeforeBlock(const SheetChoices& choices, int counter)
     return false;
 }
 
-void drawPart(App& app, const DrawnSheet& drawn, SheetPart part)
+void drawPart(const DrawnSheet& drawn, SheetPart part, DrawingTarget& target, int& printRowCounter,
+              Platform& platform)
 {
-    DrawingTarget* target = app.drawingTarget;
-    if (!target)
-        return;
     for (const SheetLine& line : drawn.sheet.lines) {
         if (line.part != part)
             continue;
         if (line.blockStart) {
-            ++app.printRowCounter;
-            if (breakBeforeBlock(drawn.choices, app.printRowCounter)) {
-                target->newPage();
+            ++printRowCounter;
+            if (breakBeforeBlock(drawn.choices, printRowCounter)) {
+                target.newPage();
                 for (int i = 0; i < kBlankLinesAfterBreak; ++i)
-                    target->printLine(QString());
+                    target.printLine(QString());
             }
         }
-        drawLine(app, *target, line);
+        drawLine(platform, target, line);
     }
 }
 
@@ -67,38 +66,61 @@ DrawnSheet drawnSheet(App& app)
     return drawn;
 }
 
-void Hyouji_1(App& app, const DrawnSheet& drawn) { drawPart(app, drawn, SheetPart::Hyouji_1); }
-void Hyouji_2(App& app, const DrawnSheet& drawn) { drawPart(app, drawn, SheetPart::Hyouji_2); }
-void Hyouji_3(App& app, const DrawnSheet& drawn) { drawPart(app, drawn, SheetPart::Hyouji_3); }
-
-void drawPrintImage(App& app, DrawingTarget& target, const DrawnSheet& drawn)
+QString impossibleSheetMessage(const DrawnSheet& drawn)
 {
-    app.drawingTarget = &target;
-    app.printRowCounter = 100;
+    return drawn.sheet.hasNonFinite() ? QString::fromStdString(nonFiniteMessage(drawn.sheet)) : QString();
+}
+
+bool refusesImpossibleSheet(App& app, const DrawnSheet& drawn)
+{
+    const QString message = impossibleSheetMessage(drawn);
+    if (!message.isEmpty())
+        app.showError(message);
+    return !message.isEmpty();
+}
+
+void Hyouji_1(const DrawnSheet& drawn, DrawingTarget& drawingTarget, int& printRowCounter, Platform& platform)
+{
+    drawPart(drawn, SheetPart::Hyouji_1, drawingTarget, printRowCounter, platform);
+}
+
+void Hyouji_2(const DrawnSheet& drawn, DrawingTarget& drawingTarget, int& printRowCounter, Platform& platform)
+{
+    drawPart(drawn, SheetPart::Hyouji_2, drawingTarget, printRowCounter, platform);
+}
+
+void Hyouji_3(const DrawnSheet& drawn, DrawingTarget& drawingTarget, int& printRowCounter, Platform& platform)
+{
+    drawPart(drawn, SheetPart::Hyouji_3, drawingTarget, printRowCounter, platform);
+}
+
+int drawPrintImage(DrawingTarget& target, const DrawnSheet& drawn, Platform& platform)
+{
+    int printRowCounter = 100;
     target.clear();
     const int chk6 = drawn.choices.form1.chk6;
     if (chk6 == 0) {
-        Hyouji_1(app, drawn);
-        Hyouji_2(app, drawn);
+        Hyouji_1(drawn, target, printRowCounter, platform);
+        Hyouji_2(drawn, target, printRowCounter, platform);
     } else if (chk6 == 1) {
-        Hyouji_3(app, drawn);
+        Hyouji_3(drawn, target, printRowCounter, platform);
     }
+    return printRowCounter;
 }
 
-void drawPrintedSheet(App& app, DrawingTarget& target, const DrawnSheet& drawn)
+int drawPrintedSheet(DrawingTarget& target, const DrawnSheet& drawn, Platform& platform)
 {
-    app.printRowCounter = 0;
-    app.drawingTarget = &target;
+    int printRowCounter = 0;
     const int chk6 = drawn.choices.form1.chk6;
     if (chk6 == 0) {
-        Hyouji_1(app, drawn);
+        Hyouji_1(drawn, target, printRowCounter, platform);
         if (drawn.choices.form12.Option8)
             target.newPage();
-        Hyouji_2(app, drawn);
+        Hyouji_2(drawn, target, printRowCounter, platform);
     } else if (chk6 == 1) {
-        Hyouji_3(app, drawn);
+        Hyouji_3(drawn, target, printRowCounter, platform);
     }
-    app.drawingTarget = nullptr;
+    return printRowCounter;
 }
 
 } // namespace akuenza

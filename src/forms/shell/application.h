@@ -20,7 +20,6 @@ class QMdiSubWindow;
 namespace akuenza {
 
 class App;
-class DrawingTarget;
 class MDIFofm;
 
 // Base of every child form of the main window's work area.
@@ -66,13 +65,6 @@ public:
     App& operator=(const App&) = delete;
 
     DesignCase record;
-
-    // The surface the calculation sheet is being drawn on (the print image's
-    // picture or the printer) and the count of facility blocks drawn in the
-    // current drawing run, which decides the printer's page breaks (100
-    // while drawing the print image, which so never breaks).
-    DrawingTarget* drawingTarget = nullptr;
-    int printRowCounter = 0;
 
     Platform& platform() { return platform_; }
     MDIFofm& mainWindow() { return *mainWindow_; }

@@ -326,10 +326,7 @@ void MDIFofm::FileNew()
     Form11& f11 = app_.form<Form11>();
     f11.Frame1->hide();
     app_.showAt<Form11>(0, kResultsFormTop);
-    f11.Label1->setText(QString());
-    f11.Label1->hide();
-    f11.Label2->hide();
-    f11.Label3->hide();
+    f11.hideWellRow();
 
     f1.txt_c->setFocus();
     setFileName(QString());

@@ -50,9 +50,7 @@ protected:
     std::vector<QStringList> printedPages()
     {
         RecordingTarget paper;
-        const int counter = app().printRowCounter;
-        drawPrintedSheet(app(), paper, sheet());
-        app().printRowCounter = counter;
+        drawPrintedSheet(paper, sheet(), *platform_);
         std::vector<QStringList> out;
         for (const auto& page : paper.pages())
             out.push_back(withoutBlanks(texts(page)));

@@ -17,13 +17,14 @@ QStringList blanks(int n) { return QStringList(n, QString()); }
 
 class SheetPrinting : public ReportCase {
 protected:
-    // Prints the open case on a recording printer.
+    // Prints the open case on a recording printer; printedBlocks_ counts its facility blocks.
     RecordingTarget print(int linesPerPage = 0)
     {
         RecordingTarget paper(linesPerPage);
-        drawPrintedSheet(app(), paper, sheet());
+        printedBlocks_ = drawPrintedSheet(paper, sheet(), *platform_);
         return paper;
     }
+    int printedBlocks_ = -1;
 };
 
 TEST_F(SheetPrinting, TwoBlocksPrintOnOnePage)
@@ -32,8 +33,7 @@ TEST_F(SheetPrinting, TwoBlocksPrintOnOnePage)
     const RecordingTarget paper = print();
     ASSERT_EQ(paper.pages().size(), 1u);
     EXPECT_EQ(texts(paper.lines()), sheetTexts());
-    EXPECT_EQ(app().printRowCounter, 2);
-    EXPECT_EQ(app().drawingTarget, nullptr); // the printer is gone with the job
+    EXPECT_EQ(printedBlocks_, 2);
 }
 
 TEST_F(SheetPrinting, WithQ1ComputedTheThirdOfFiveBlocksStartsPageTwoAfterSixBlankLines)
@@ -49,7 +49,7 @@ TEST_F(SheetPrinting, WithQ1ComputedTheThirdOfFiveBlocksStartsPageTwoAfterSixBla
     // Page 2: six blank lines, then the third block's heading.
     EXPECT_EQ(texts(paper.pages()[1]).mid(0, 6), blanks(6));
     EXPECT_EQ(paper.pages()[1][6].text.trimmed(), QStringLiteral("※ 浸透桝 W500×500×H1000 (個数 N=2)"));
-    EXPECT_EQ(app().printRowCounter, 5);
+    EXPECT_EQ(printedBlocks_, 5);
 }
 
 TEST_F(SheetPrinting, WithQ1EnteredDirectlyTheBreakComesBeforeTheFourthBlock)
@@ -111,12 +111,10 @@ TEST_F(SheetPrinting, ThePrintImageNeverBreaksPages)
     calculateWith(5);
     app().form<Form12>().Option8->setChecked(true);
     RecordingTarget picture;
-    drawPrintImage(app(), picture, sheet());
+    EXPECT_EQ(drawPrintImage(picture, sheet(), *platform_), 105);
     EXPECT_EQ(picture.requestedBreaks(), 0);
     EXPECT_EQ(picture.clears(), 1);
     EXPECT_EQ(texts(picture.lines()), sheetTexts());
-    EXPECT_EQ(app().printRowCounter, 105);
-    EXPECT_EQ(app().drawingTarget, &picture);
 }
 
 TEST_F(SheetPrinting, ALongSheetContinuesOnNewPagesWithoutLosingALine)
@@ -155,7 +153,7 @@ TEST_F(SheetPrinting, TheWellSheetPrintsWholeWithoutBreaks)
     EXPECT_EQ(texts(paper.lines()), sheetTexts());
     EXPECT_TRUE(sheetTexts().filter(QStringLiteral("◎ 雨水吸込槽")).size() == 1);
     RecordingTarget picture;
-    drawPrintImage(app(), picture, drawn);
+    drawPrintImage(picture, drawn, *platform_);
     EXPECT_EQ(texts(picture.lines()), sheetTexts());
 }
 

@@ -11,18 +11,74 @@
 //   akuenza --pdf CASE.qzk OUT.pdf  the case's printed pages as a PDF, without a window
 //                                   (OUT.pdf may not be the case itself: exit 2)
 //   akuenza --version, --help
+//
+// The arguments are read before any QApplication exists, so a mistake,
+// --help and --version need no display. Exit status: 0 done, 1 a case that
+// could not be opened or written (or no display for the window), 2 a mistake
+// in the arguments.
 
+#include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace akuenza {
 
-// Whether the arguments ask for a run without a window; then the program
-// must be started on the offscreen platform.
-bool runsWithoutWindow(int argc, char** argv);
+// What the arguments ask for.
+struct CommandLine {
+    enum class Action { Window, Help, Version, WriteSheet, Pdf };
+    Action action = Action::Window;
+    QStringList files; // the project files (and, for --pdf, the PDF last)
+    QString out;       // --out, empty when not given
+    QString error;     // a mistake in the arguments, in Japanese; empty when none
+};
 
-// Runs the command line once the QApplication exists; returns the exit
-// code, or -1 when the program's window is to be shown. `openAtStart`
-// receives a project file to open in the window.
-int runCommandLine(const QStringList& arguments, QString* openAtStart);
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1; // a case not opened or not written, no display
+inline constexpr int kExitUsage = 2;  // a mistake in the arguments
+
+// The arguments as the program received them, the program's name first,
+// decoded without a QCoreApplication.
+QStringList programArguments(int argc, char** argv);
+
+// Reads the arguments (the program's name first). Needs no QCoreApplication.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The text --help prints.
+QString helpText();
+
+// The columns a text takes on a terminal: a full-width character (kanji,
+// kana, full-width forms) two, a combining mark none, any other one.
+int displayWidth(QStringView text);
+
+// Answers what needs no QApplication: a mistake in the arguments, --help,
+// --version, and the window asked for where no display is set. Returns the
+// exit status, or -1 when the program goes on to start.
+int answerBeforeStart(const CommandLine& command);
+
+// Whether the run is one without a window (--write-sheet, --pdf).
+bool runsWithoutWindow(const CommandLine& command);
+
+// Before the QApplication of a run without a window: Qt's offscreen platform
+// unless another one is chosen, and none of Qt's chatter on standard error
+// (its warnings are about a display nobody sees), so that standard error
+// carries only the program's own messages.
+void prepareRunWithoutWindow();
+
+// Around the construction of the QApplication: a platform that cannot start
+// (a display that cannot be reached, a platform that does not exist) ends
+// the program with a Japanese message and exit status 1 instead of Qt's
+// abort. What Qt says meanwhile is held back, and passed on once the
+// platform has started.
+class PlatformStartGuard {
+public:
+    explicit PlatformStartGuard(bool forWindow);
+    ~PlatformStartGuard();
+    PlatformStartGuard(const PlatformStartGuard&) = delete;
+    PlatformStartGuard& operator=(const PlatformStartGuard&) = delete;
+};
+
+// Runs --write-sheet or --pdf once the QApplication exists; returns the
+// exit status.
+int runWithoutWindow(const CommandLine& command);
 
 } // namespace akuenza

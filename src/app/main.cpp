@@ -8,23 +8,38 @@
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char** argv)
 {
-    // A run without a window needs no display at all.
-    if (akuenza::runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The arguments are read before anything needs a display: a mistake,
+    // --help and --version are answered on any terminal.
+    const akuenza::CommandLine early = akuenza::parseCommandLine(akuenza::programArguments(argc, argv));
+    if (const int exitCode = akuenza::answerBeforeStart(early); exitCode >= 0)
+        return exitCode;
+
+    const bool withoutWindow = akuenza::runsWithoutWindow(early);
+    if (withoutWindow)
+        akuenza::prepareRunWithoutWindow();
+    std::optional<akuenza::PlatformStartGuard> guard(std::in_place, !withoutWindow);
     QApplication application(argc, argv);
+    guard.reset();
     akuenza::setUpProgram();
 
-    QString openAtStart;
-    if (const int exitCode = akuenza::runCommandLine(QApplication::arguments(), &openAtStart); exitCode >= 0)
-        return exitCode;
+    // The file names as Qt decodes them (on Windows from the wide command
+    // line, so that every name survives), when Qt reads the same request.
+    akuenza::CommandLine command = early;
+    if (const akuenza::CommandLine decoded = akuenza::parseCommandLine(QApplication::arguments());
+        decoded.error.isEmpty() && decoded.action == early.action && decoded.files.size() == early.files.size())
+        command = decoded;
+    if (withoutWindow)
+        return akuenza::runWithoutWindow(command);
 
     akuenza::QtPlatform platform;
     akuenza::App app(platform);
     app.mainWindow().show();
     // A case given on the command line (a double-click on a project file) opens at once.
-    if (!openAtStart.isEmpty())
-        akuenza::openProjectFile(app, openAtStart, akuenza::WhenCaseOpen::Replace);
+    if (!command.files.isEmpty())
+        akuenza::openProjectFile(app, command.files.front(), akuenza::WhenCaseOpen::Replace);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 // The program's command line, run as a shell runs it: sheets of saved cases
-// written without a window, byte for byte as 書き込み writes them.
+// written without a window, byte for byte as 書き込み writes them; every
+// request answered in Japanese, on a machine without a display too.
 #include "support/form_test.h"
 
 #include "app/command_line.h"
@@ -13,7 +14,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -35,12 +40,15 @@ struct ProgramRun {
 struct RunLimits {
     long long fileSize = -1; // prlimit --fsize: writes beyond fail as on a full disk
     int timeoutMs = 60000;   // a run still going then is ended (exit code -1)
+    std::optional<QProcessEnvironment> environment = {}; // else the test's own
 };
 
 ProgramRun runProgram(const QStringList& arguments, const QString& folder, RunLimits limits = {})
 {
     QProcess program;
     program.setWorkingDirectory(folder);
+    if (limits.environment)
+        program.setProcessEnvironment(*limits.environment);
     if (limits.fileSize >= 0)
         program.start(QStringLiteral("prlimit"), QStringList{u"--fsize=%1"_qs.arg(limits.fileSize), u"--"_qs,
                                                              QStringLiteral(AKUENZA_PROGRAM)} +
@@ -54,6 +62,29 @@ ProgramRun runProgram(const QStringList& arguments, const QString& folder, RunLi
     run.out = QString::fromUtf8(program.readAllStandardOutput());
     run.err = QString::fromUtf8(program.readAllStandardError());
     return run;
+}
+
+// The environment of an office machine reached over ssh, or of a build
+// server: no display of any kind, no runtime folder, no platform chosen.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_qs, u"WAYLAND_DISPLAY"_qs, u"QT_QPA_PLATFORM"_qs, u"XDG_RUNTIME_DIR"_qs})
+        environment.remove(name);
+    return environment;
+}
+
+// Lines of standard error that are not the program's own: every message the
+// program writes is in Japanese, so a line without a single kana or kanji
+// is Qt's or the system's chatter.
+QStringList foreignLines(const QString& err)
+{
+    static const QRegularExpression japanese(u"[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"_qs);
+    QStringList foreign;
+    for (const QString& line : err.split(u'\n', Qt::SkipEmptyParts))
+        if (!line.contains(japanese))
+            foreign << line;
+    return foreign;
 }
 
 } // namespace
@@ -209,17 +240,185 @@ TEST_F(CommandLine, VersionAndMistakes)
 
 TEST(CommandLineStart, AProjectFileGivenAloneOpensInTheWindow)
 {
-    QString open;
-    EXPECT_EQ(runCommandLine({u"akuenza"_qs, u"/cases/A.qzk"_qs}, &open), -1);
-    EXPECT_EQ(open, u"/cases/A.qzk"_qs);
-    open.clear();
-    EXPECT_EQ(runCommandLine({u"akuenza"_qs}, &open), -1);
-    EXPECT_TRUE(open.isEmpty());
-    EXPECT_EQ(runCommandLine({u"akuenza"_qs, u"A.qzk"_qs, u"B.qzk"_qs}, &open), 2);
-    const char* windowArgs[] = {"akuenza", "A.qzk"};
-    const char* sheetArgs[] = {"akuenza", "--write-sheet", "A.qzk"};
-    EXPECT_FALSE(runsWithoutWindow(2, const_cast<char**>(windowArgs)));
-    EXPECT_TRUE(runsWithoutWindow(3, const_cast<char**>(sheetArgs)));
+    using Action = akuenza::CommandLine::Action;
+    const akuenza::CommandLine one = parseCommandLine({u"akuenza"_qs, u"/cases/A.qzk"_qs});
+    EXPECT_EQ(one.action, Action::Window);
+    EXPECT_EQ(one.files, QStringList{u"/cases/A.qzk"_qs});
+    EXPECT_FALSE(runsWithoutWindow(one));
+    const akuenza::CommandLine none = parseCommandLine({u"akuenza"_qs});
+    EXPECT_EQ(none.action, Action::Window);
+    EXPECT_TRUE(none.files.isEmpty());
+    EXPECT_FALSE(parseCommandLine({u"akuenza"_qs, u"A.qzk"_qs, u"B.qzk"_qs}).error.isEmpty());
+    EXPECT_TRUE(runsWithoutWindow(parseCommandLine({u"akuenza"_qs, u"--write-sheet"_qs, u"A.qzk"_qs})));
+}
+
+TEST(CommandLineStart, TheArgumentsAreReadAsAShellGivesThem)
+{
+    using Action = akuenza::CommandLine::Action;
+    const struct {
+        QStringList arguments;
+        Action action;
+        QStringList files;
+        QString out;
+    } requests[] = {
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"B.qzk"_qs, u"--out"_qs, u"s.txt"_qs},
+         Action::WriteSheet, {u"A.qzk"_qs, u"B.qzk"_qs}, u"s.txt"_qs},
+        {{u"--out=s.txt"_qs, u"A.qzk"_qs, u"--write-sheet"_qs}, Action::WriteSheet, {u"A.qzk"_qs}, u"s.txt"_qs},
+        {{u"--out=-s.txt"_qs, u"--write-sheet"_qs, u"--"_qs, u"-A.qzk"_qs, u"--pdf"_qs},
+         Action::WriteSheet, {u"-A.qzk"_qs, u"--pdf"_qs}, u"-s.txt"_qs},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"A.pdf"_qs}, Action::Pdf, {u"A.qzk"_qs, u"A.pdf"_qs}, {}},
+        {{u"-"_qs}, Action::Window, {u"-"_qs}, {}},
+        // --help and --version win over everything but a wrong option.
+        {{u"-hv"_qs}, Action::Help, {}, {}},
+        {{u"--pdf"_qs, u"--version"_qs}, Action::Version, {}, {}},
+    };
+    for (const auto& r : requests) {
+        const akuenza::CommandLine command = parseCommandLine(QStringList{u"akuenza"_qs} + r.arguments);
+        const std::string shown = r.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(command.error.isEmpty()) << shown << ": " << command.error.toStdString();
+        EXPECT_EQ(command.action, r.action) << shown;
+        EXPECT_EQ(command.files, r.files) << shown;
+        EXPECT_EQ(command.out, r.out) << shown;
+    }
+}
+
+TEST(CommandLineStart, AFullWidthCharacterTakesTwoColumns)
+{
+    const struct {
+        QString text;
+        int columns;
+    } texts[] = {
+        {u""_qs, 0},
+        {u"--write-sheet"_qs, 13},
+        {u"ファイル"_qs, 8},
+        {u"計算書 sintou.txt（現在のフォルダ）。"_qs, 6 + 1 + 10 + 2 * 10},
+        {u"ｱｸｴﾝｻﾞ"_qs, 6},                // half-width kana
+        {u"Ｑ１＝Ｃ・Ｉ・Ａ"_qs, 16},      // full-width forms and the middle dot
+        {u"e\u0301"_qs, 1},               // a combining accent takes no column
+        {QString::fromUcs4(U"\U00020BB7"), 2}, // a kanji beyond the basic plane
+    };
+    for (const auto& t : texts)
+        EXPECT_EQ(displayWidth(t.text), t.columns) << t.text.toStdString();
+}
+
+// Every request of the command line, on a machine with no display at all:
+// each answered in Japanese with the exit status the manual page gives,
+// none aborted, and nothing but the program's own lines on standard error.
+TEST_F(CommandLine, EveryRequestIsAnsweredInJapaneseWithoutADisplay)
+{
+    saveCase(u"A"_qs, u"2"_qs);
+    ASSERT_TRUE(QFile::copy(path(u"A.qzk"_qs), path(u"-dash.qzk"_qs)));
+    const QString hint = u"使い方は akuenza --help で表示できます。"_qs;
+    const QString noDisplay = u"画面を表示できません"_qs;
+    enum Stream { Out, Err };
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        Stream stream;
+        QString fragment;       // in that stream
+        QString display = {};   // DISPLAY for this run
+        QString platform = {};  // QT_QPA_PLATFORM for this run
+    } runs[] = {
+        {{u"--bogus"_qs}, 2, Err, u"不明なオプションです：--bogus\n"_qs + hint},
+        {{u"--bogus=1"_qs, u"A.qzk"_qs}, 2, Err, u"不明なオプションです：--bogus\n"_qs},
+        {{u"-x"_qs}, 2, Err, u"不明なオプションです：-x\n"_qs},
+        {{u"-platform"_qs, u"xcb"_qs}, 2, Err, u"不明なオプションです：-platform\n"_qs},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out"_qs}, 2, Err, u"--out の後にファイル名を指定してください。\n"_qs + hint},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out"_qs, u"--pdf"_qs}, 2, Err, u"--out の後にファイル名を"_qs},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out="_qs}, 2, Err, u"--out の後にファイル名を"_qs},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out=a"_qs, u"--out=b"_qs}, 2, Err, u"--out は一度だけ"_qs},
+        {{u"--out"_qs, u"s.txt"_qs, u"A.qzk"_qs}, 2, Err, u"--out は --write-sheet と共に"_qs},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"A.pdf"_qs, u"--out=s.txt"_qs}, 2, Err, u"--out は --write-sheet と共に"_qs},
+        {{u"--help=yes"_qs}, 2, Err, u"--help には値を指定できません：--help=yes"_qs},
+        {{u"--write-sheet"_qs}, 2, Err, u"計算書を書き込むプロジェクトファイルを指定してください。"_qs},
+        {{u"--pdf"_qs, u"A.qzk"_qs}, 2, Err, u"--pdf にはプロジェクトファイルと出力する PDF ファイル"_qs},
+        {{u"--pdf"_qs, u"--write-sheet"_qs, u"A.qzk"_qs, u"A.pdf"_qs}, 2, Err, u"--pdf にはプロジェクトファイルと"_qs},
+        {{u"A.qzk"_qs, u"B.qzk"_qs}, 2, Err, u"開くプロジェクトファイルは一つだけ"_qs},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"A.qzk"_qs}, 2, Err, u"PDF の出力先に、読み込むプロジェクトファイルは"_qs},
+        {{u"--help"_qs}, 0, Out, u"使い方：\n  akuenza [ファイル.qzk]\n"_qs},
+        {{u"-h"_qs}, 0, Out, u"終了ステータス：\n"_qs},
+        {{u"-h"_qs, u"--bogus"_qs}, 2, Err, u"不明なオプションです：--bogus"_qs}, // a mistake wins over --help
+        {{u"--version"_qs}, 0, Out, u"アクエンザ  Version 1.16\n"_qs},
+        {{u"-v"_qs, u"--write-sheet"_qs}, 0, Out, u"アクエンザ  Version 1.16\n"_qs},
+        // The window needs a display: none set, one that cannot be reached,
+        // a platform that does not exist.
+        {{}, 1, Err, noDisplay + u"：ディスプレイが設定されていません"_qs},
+        {{u"A.qzk"_qs}, 1, Err, noDisplay},
+        {{u"A.qzk"_qs}, 1, Err, noDisplay + u"：ディスプレイ :98765 に接続できませんでした。"_qs, u":98765"_qs},
+        {{}, 1, Err, noDisplay, {}, u"no-such-platform"_qs},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out=t.txt"_qs}, 1, Err, u"計算書を作成できません"_qs, {},
+         u"no-such-platform"_qs},
+        // Without a window no display is needed; a case or an output that
+        // fails is a Japanese message and status 1.
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out=s.txt"_qs}, 0, Err, {}},
+        {{u"--write-sheet"_qs, u"--out"_qs, u"dash.txt"_qs, u"--"_qs, u"-dash.qzk"_qs}, 0, Err, {}},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"A.pdf"_qs}, 0, Err, {}},
+        {{u"--write-sheet"_qs, u"none.qzk"_qs}, 1, Err, u"計算書を書き込めませんでした："_qs + path(u"none.qzk"_qs)},
+        {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out=no/such/folder/s.txt"_qs}, 1, Err, u"計算書を書き込めませんでした"_qs},
+        {{u"--pdf"_qs, u"none.qzk"_qs, u"none.pdf"_qs}, 1, Err, path(u"none.qzk"_qs)},
+        {{u"--pdf"_qs, u"A.qzk"_qs, u"no/such/folder/A.pdf"_qs}, 1, Err, path(u"no/such/folder/A.pdf"_qs)},
+    };
+    for (const auto& r : runs) {
+        QProcessEnvironment environment = withoutDisplay();
+        if (!r.display.isEmpty())
+            environment.insert(u"DISPLAY"_qs, r.display);
+        if (!r.platform.isEmpty())
+            environment.insert(u"QT_QPA_PLATFORM"_qs, r.platform);
+        const ProgramRun run = runProgram(r.arguments, folder_.path(), {.environment = environment});
+        const std::string shown = u"akuenza "_qs.append(r.arguments.join(u' ')).toStdString();
+        EXPECT_EQ(run.exitCode, r.exitCode) << shown << " (-1: aborted)\n" << run.err.toStdString();
+        EXPECT_TRUE((r.stream == Out ? run.out : run.err).contains(r.fragment))
+            << shown << "\nout: " << run.out.toStdString() << "\nerr: " << run.err.toStdString();
+        if (r.exitCode == 0) {
+            EXPECT_EQ(run.err, QString()) << shown;
+        }
+        EXPECT_EQ(foreignLines(run.err), QStringList()) << shown;
+    }
+    EXPECT_EQ(bytesOf(path(u"s.txt"_qs)), bytesOf(path(u"A.window.txt"_qs)));
+    EXPECT_EQ(bytesOf(path(u"dash.txt"_qs)), bytesOf(path(u"A.window.txt"_qs)));
+    EXPECT_TRUE(bytesOf(path(u"A.pdf"_qs)).startsWith("%PDF-"));
+    EXPECT_FALSE(QFile::exists(path(u"none.pdf"_qs)));
+    EXPECT_FALSE(QFile::exists(path(u"t.txt"_qs)));
+}
+
+// --help in two columns: every description of a section starts at the same
+// terminal column, counted as a terminal counts full-width characters, and
+// no line is wider than a terminal of 80 columns.
+TEST_F(CommandLine, TheHelpListsEveryOptionInAlignedColumns)
+{
+    const ProgramRun help = runProgram({u"--help"_qs}, folder_.path(), {.environment = withoutDisplay()});
+    ASSERT_EQ(help.exitCode, 0) << help.err.toStdString();
+    EXPECT_EQ(help.err, QString());
+    const QStringList lines = help.out.split(u'\n');
+    for (const QString& line : lines)
+        EXPECT_LE(displayWidth(line), 80) << line.toStdString();
+
+    // A description begins after the last run of two spaces or more.
+    static const QRegularExpression gap(u"\\S(  +)\\S(?!.*  )"_qs);
+    auto columnsOf = [&](const QString& heading) {
+        QList<int> columns;
+        QString names;
+        qsizetype i = lines.indexOf(heading);
+        EXPECT_GE(i, 0) << heading.toStdString();
+        for (++i; i >= 1 && i < lines.size() && !lines[i].isEmpty(); ++i) {
+            const QString& line = lines[i];
+            const QRegularExpressionMatch m = gap.match(line);
+            const qsizetype start = m.hasMatch() ? m.capturedEnd(1) : line.indexOf(QRegularExpression(u"\\S"_qs));
+            if (m.hasMatch())
+                names += line.first(m.capturedStart(1)) + u' ';
+            columns << displayWidth(QStringView(line).first(start));
+        }
+        EXPECT_GE(columns.size(), 3) << heading.toStdString();
+        for (const int column : columns)
+            EXPECT_EQ(column, columns.front()) << heading.toStdString() << "\n" << help.out.toStdString();
+        return names;
+    };
+    const QString options = columnsOf(u"オプション："_qs);
+    for (const QString& option :
+         {u"--write-sheet "_qs, u"--out "_qs, u"--pdf "_qs, u"-h, --help "_qs, u"-v, --version "_qs, u"-- "_qs})
+        EXPECT_TRUE(options.contains(option)) << options.toStdString();
+    const QString statuses = columnsOf(u"終了ステータス："_qs);
+    EXPECT_EQ(statuses.simplified(), u"0 1 2"_qs);
 }
 
 } // namespace akuenza::test

@@ -58,6 +58,7 @@ for path in \
   "./usr/share/icons/hicolor/128x128/apps/$id.png" \
   "./usr/share/icons/hicolor/256x256/apps/$id.png" \
   ./usr/share/man/man1/akuenza.1.gz \
+  ./usr/share/man/ja/man1/akuenza.1.gz \
   ./usr/share/doc/akuenza/copyright \
   ./usr/share/doc/akuenza/changelog.gz; do
   grep -q " $path\$" "$work/contents.txt" || fail "the package lacks $path"
@@ -101,6 +102,15 @@ svg="$root/usr/share/icons/hicolor/scalable/apps/$id.svg"
 file -b "$svg" | grep -q "SVG Scalable Vector Graphics image" || fail "the scalable icon is $(file -b "$svg")"
 grep -q 'viewBox="0 0 32 32"' "$svg" || fail "the scalable icon has no 32 x 32 view box"
 grep -q '<path' "$svg" || fail "the scalable icon draws nothing"
+
+# ---- Manual pages: man finds the English one, and the Japanese one for ja ----------
+# (man looks in the language's folders of MANPATH, not of a folder given with -M.)
+manual() { LC_ALL=C.UTF-8 MANWIDTH=80 MANPATH="$root/usr/share/man" man "$@" akuenza 2>"$work/man.log"; }
+english_page=$(manual -L C) || fail "man akuenza does not show the installed page"
+grep -q '^EXIT STATUS' <<<"$english_page" || fail "man akuenza is not the English page"
+japanese_page=$(manual -L ja) || fail "man -L ja akuenza does not show the installed page"
+grep -q '^終了ステータス' <<<"$japanese_page" || fail "man -L ja akuenza is not the Japanese page"
+grep -q '雨水浸透施設の設計計算' <<<"$japanese_page" || fail "the Japanese page lacks its name line"
 
 # ---- The extracted program runs on the system's libraries -----------------------------
 readelf -d "$program" | grep -Eq 'RPATH|RUNPATH' && fail "the program carries a library search path"

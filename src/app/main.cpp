@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "forms/project/project_files.h"
 #include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
 #include "forms/shell/main_window.h"
 #include "forms/shell/program_setup.h"
 #include "forms/shell/qt_platform.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     // A run without a window needs no display at all.
     if (akuenza::runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    akuenza::chooseOffscreenFontFolder();
     QApplication application(argc, argv);
     akuenza::setUpProgram();
 

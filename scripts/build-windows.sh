@@ -129,8 +129,9 @@ build_qt() {
   cp "$repo/cmake/mingw-w64-x86_64.cmake" "$toolchain"
   [ -f "$src/CMakeLists.txt" ] || fetch_qt_source "$version" "$src"
 
+  # An interrupted build goes on where it stopped.
   started=$(date +%s)
-  rm -rf "$qt_build" "$qt_prefix"
+  rm -rf "$qt_prefix"
   # Only what the program uses: Core, Gui, Widgets, PrintSupport and Test, with
   # the bundled zlib, libpng, FreeType, HarfBuzz and PCRE2. OpenGL stays on
   # ("dynamic"): the Windows platform plugin does not build without it. Tablet
@@ -148,7 +149,7 @@ build_qt() {
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_printsupport=ON -DFEATURE_testlib=ON \
-    -DINPUT_opengl=dynamic -DFEATURE_vulkan=OFF \
+    -DINPUT_opengl=dynamic -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF \
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
@@ -161,8 +162,103 @@ build_qt() {
   say "Qt for Windows: $qt_prefix ($(cat "$qt_done"))"
 }
 
+mingw_runtime_dirs() {
+  local f
+  for f in libstdc++-6.dll libwinpthread-1.dll; do
+    dirname "$("$triple-g++-posix" -print-file-name="$f")"
+  done | sort -u
+}
+
+# The DLLs a Windows program or library loads that come with Qt or the
+# MinGW runtime, and theirs in turn (system DLLs are not in those folders).
+dll_closure() {
+  local -a todo=("$@") dirs
+  local -A seen=()
+  mapfile -t dirs < <(echo "$qt_prefix/bin"; mingw_runtime_dirs)
+  while [ ${#todo[@]} -gt 0 ]; do
+    local file=${todo[0]} name dir
+    todo=("${todo[@]:1}")
+    while read -r name; do
+      [ -n "${seen[$name]:-}" ] && continue
+      seen[$name]=1
+      for dir in "${dirs[@]}"; do
+        if [ -f "$dir/$name" ]; then
+          echo "$dir/$name"
+          todo+=("$dir/$name")
+          break
+        fi
+      done
+    done < <("$triple-objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p')
+  done
+}
+
+build_program() {
+  [ -f "$qt_done" ] || die "no Qt for Windows in $qt_prefix yet: scripts/build-windows.sh qt"
+  install_missing g++-mingw-w64-x86-64-posix cmake ninja-build googletest fonts-ipafont-mincho fonts-ipafont-gothic
+  # Packaging (Qt SVG), the benchmarks and the fuzz targets are Linux-only;
+  # GoogleTest is built from Debian's sources with the tests.
+  cmake -S "$repo" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DAKUENZA_BENCHMARKS=OFF -DAKUENZA_FUZZ=OFF \
+    -DAKUENZA_GOOGLETEST_SOURCE=/usr/src/googletest
+  cmake --build "$build" --parallel "$jobs"
+
+  # The program with what it runs with: Qt's and MinGW's DLLs, the platform
+  # plugins (the desktop, and offscreen for the command line), the style and
+  # printer plugins, and the fonts of the offscreen platform.
+  rm -rf "$deploy"
+  mkdir -p "$deploy"
+  cp "$build/bin/akuenza.exe" "$deploy/"
+  cp -r "$build/bin/fonts" "$deploy/"
+  local plugins=(platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll
+                 printsupport/windowsprintersupport.dll) p
+  for p in "${plugins[@]}"; do
+    mkdir -p "$deploy/$(dirname "$p")"
+    cp "$qt_prefix/plugins/$p" "$deploy/$p"
+  done
+  dll_closure "$deploy/akuenza.exe" "${plugins[@]/#/$qt_prefix/plugins/}" | sort -u | xargs -r cp -t "$deploy"
+  say "program: $deploy/akuenza.exe"
+}
+
+# Wine in a prefix of its own in the cache, finding Qt's and MinGW's DLLs
+# through WINEPATH; without a display, on a virtual one.
+windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
+wine_run() {
+  local wine=/usr/lib/wine/wine64 winepath="" dir
+  [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine) || die "Wine is not installed"
+  while read -r dir; do winepath+="${winepath:+;}$(windows_path "$dir")"; done < <(echo "$qt_prefix/bin"; mingw_runtime_dirs)
+  local display=()
+  if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+    display=(xvfb-run -a)
+  fi
+  env WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH="$winepath" \
+    "${display[@]}" "$wine" "$@"
+}
+
+run_tests() {
+  [ -f "$build/bin/core_tests.exe" ] || die "no Windows build in $build yet: scripts/build-windows.sh program"
+  install_missing wine64 wine xvfb xauth
+  local logs=$cache/test-logs failed=0 t
+  mkdir -p "$logs"
+  for t in core_tests form_tests; do
+    say "$t.exe under Wine (log: $logs/$t.log)"
+    if (cd "$build/bin" && QT_QPA_PLATFORM=offscreen wine_run "./$t.exe" "$@") >"$logs/$t.log" 2>&1; then
+      tail -n 3 "$logs/$t.log"
+    else
+      failed=1
+      grep -E '^\[  (FAILED|PASSED) ' "$logs/$t.log" | sort -u || tail -n 20 "$logs/$t.log"
+    fi
+  done
+  return $failed
+}
+
 what=${1:-all}
+[ $# -gt 0 ] && shift
 case "$what" in
   qt) build_qt ;;
+  program) build_program ;;
+  test) run_tests "$@" ;;
+  all) build_qt && build_program && run_tests ;;
   *) die "unknown step '$what' (qt, program, test or all)" ;;
 esac

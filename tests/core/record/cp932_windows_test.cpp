@@ -51,6 +51,13 @@ struct WritingDifference {
 
 const std::vector<ReadingDifference> kKnownReadingDifferences = {
     {"\x80", u"\u0080", std::nullopt},
+};
+
+// Bytes whose reading differs between Windows' own code page and Wine's:
+// Microsoft's table reads A0 and FD..FF as U+F8F0..U+F8F3, Wine 8 refuses
+// them as the codec does. Either answer is taken from the system; the codec
+// refuses them on both.
+const std::vector<ReadingDifference> kWindowsOrWineReadingDifferences = {
     {"\xA0", u"\uF8F0", std::nullopt},
     {"\xFD", u"\uF8F1", std::nullopt},
     {"\xFE", u"\uF8F2", std::nullopt},
@@ -145,6 +152,29 @@ std::string describe(const Reading& r)
 
 std::string describe(const Writing& w) { return w ? hex(*w) : "refused"; }
 
+std::vector<std::string> describe(const std::vector<ReadingDifference>& differences)
+{
+    std::vector<std::string> lines;
+    for (const ReadingDifference& d : differences)
+        lines.push_back(hex(d.bytes) + "Windows " + describe(d.windows) + ", codec " + describe(d.codec));
+    return lines;
+}
+
+std::vector<std::string> describe(const std::vector<WritingDifference>& differences)
+{
+    std::vector<std::string> lines;
+    for (const WritingDifference& d : differences)
+        lines.push_back(describe(Reading(std::u16string(1, d.character))) + "Windows " + describe(d.windows) +
+                        ", codec " + describe(d.codec));
+    return lines;
+}
+
+template <typename Difference>
+bool contains(const std::vector<Difference>& list, const Difference& d)
+{
+    return std::find(list.begin(), list.end(), d) != list.end();
+}
+
 TEST(Cp932AgainstWindows, EveryByteSequenceOfOneAndTwoBytesReadsAsWindowsReadsIt)
 {
     ASSERT_TRUE(IsValidCodePage(kCodePage));
@@ -156,26 +186,34 @@ TEST(Cp932AgainstWindows, EveryByteSequenceOfOneAndTwoBytesReadsAsWindowsReadsIt
         if (windows != codec)
             found.push_back({bytes, windows, codec});
     };
-    for (int a = 0; a < 256; ++a)
+    std::vector<std::string> differentSingleBytes;
+    for (int a = 0; a < 256; ++a) {
+        const std::string one(1, static_cast<char>(a));
+        if (windowsReads(one) != codecReads(one))
+            differentSingleBytes.push_back(one);
+    }
+    // Every other sequence: no difference at all. Pairs holding a byte that
+    // reads differently alone are left out, as they differ through that byte.
+    for (int a = 0; a < 256; ++a) {
         compare(std::string(1, static_cast<char>(a)));
-    // The single bytes differ only where listed; the pairs must not differ at all.
-    for (int a = 0; a < 256; ++a)
         for (int b = 0; b < 256; ++b) {
             const std::string pair{static_cast<char>(a), static_cast<char>(b)};
-            const auto listed = [&](const std::string& one) {
-                return std::any_of(kKnownReadingDifferences.begin(), kKnownReadingDifferences.end(),
-                                   [&](const ReadingDifference& d) { return d.bytes == one; });
+            const auto differsAlone = [&](const std::string& one) {
+                return std::find(differentSingleBytes.begin(), differentSingleBytes.end(), one) !=
+                       differentSingleBytes.end();
             };
-            if (!listed(pair.substr(0, 1)) && !listed(pair.substr(1)))
+            if (!differsAlone(pair.substr(0, 1)) && !differsAlone(pair.substr(1)))
                 compare(pair);
         }
+    }
     EXPECT_GT(compared, 60000u);
+    std::vector<ReadingDifference> unlisted;
     for (const ReadingDifference& d : found)
-        if (std::find(kKnownReadingDifferences.begin(), kKnownReadingDifferences.end(), d) ==
-            kKnownReadingDifferences.end())
-            ADD_FAILURE() << "unlisted difference: " << hex(d.bytes) << "Windows " << describe(d.windows) << ", codec "
-                          << describe(d.codec);
-    EXPECT_EQ(found, kKnownReadingDifferences) << "every difference in reading must be listed, and only those";
+        if (!contains(kKnownReadingDifferences, d) && !contains(kWindowsOrWineReadingDifferences, d))
+            unlisted.push_back(d);
+    EXPECT_EQ(describe(unlisted), std::vector<std::string>()) << "differences in reading that are not listed";
+    for (const ReadingDifference& d : kKnownReadingDifferences)
+        EXPECT_TRUE(contains(found, d)) << "listed difference not found: " << describe({d}).front();
 }
 
 TEST(Cp932AgainstWindows, EveryCharacterOfTheBasicPlaneIsWrittenAsWindowsWritesIt)
@@ -190,12 +228,8 @@ TEST(Cp932AgainstWindows, EveryCharacterOfTheBasicPlaneIsWrittenAsWindowsWritesI
         if (windows != codec)
             found.push_back({character, windows, codec});
     }
-    for (const WritingDifference& d : found)
-        if (std::find(kKnownWritingDifferences.begin(), kKnownWritingDifferences.end(), d) ==
-            kKnownWritingDifferences.end())
-            ADD_FAILURE() << "unlisted difference: U+" << std::hex << std::uppercase << static_cast<unsigned>(d.character)
-                          << " Windows " << describe(d.windows) << ", codec " << describe(d.codec);
-    EXPECT_EQ(found, kKnownWritingDifferences) << "every difference in writing must be listed, and only those";
+    EXPECT_EQ(describe(found), describe(kKnownWritingDifferences))
+        << "every difference in writing must be listed, and only those";
 }
 
 } // namespace

@@ -222,12 +222,14 @@ build_program() {
 }
 
 # Wine in a prefix of its own in the cache, finding Qt's and MinGW's DLLs
-# through WINEPATH; without a display, on a virtual one.
+# through WINEPATH, and the host's programs after them (the tests read PDFs
+# back with pdftotext, which Wine starts as a Linux program); without a
+# display, on a virtual one.
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 wine_run() {
   local wine=/usr/lib/wine/wine64 winepath="" dir
   [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine) || die "Wine is not installed"
-  while read -r dir; do winepath+="${winepath:+;}$(windows_path "$dir")"; done < <(echo "$qt_prefix/bin"; mingw_runtime_dirs)
+  while read -r dir; do winepath+="${winepath:+;}$(windows_path "$dir")"; done < <(echo "$qt_prefix/bin"; mingw_runtime_dirs; echo /usr/bin)
   local display=()
   if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
     display=(xvfb-run -a)

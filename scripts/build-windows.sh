@@ -128,6 +128,15 @@ build_qt() {
   mkdir -p "$cache"
   cp "$repo/cmake/mingw-w64-x86_64.cmake" "$toolchain"
   [ -f "$src/CMakeLists.txt" ] || fetch_qt_source "$version" "$src"
+  # Without Direct2D (a platform plugin the program does not need) Qt 6.4's
+  # QtGui leaves out its DirectWrite font engine and font database, yet the
+  # printer support and the Windows platform plugin still call them when
+  # DirectWrite is on, and do not link: they ask for Direct2D too, as QtGui
+  # itself does.
+  sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/printsupport/platform/windows/qprintengine_win.cpp"
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
   # An interrupted build goes on where it stopped.
   started=$(date +%s)

@@ -214,14 +214,13 @@ build_program() {
   cmake --build "$build" --parallel "$jobs"
 
   # The program with what it runs with: Qt's and MinGW's DLLs, the platform
-  # plugins (the desktop, and offscreen for the command line), the style and
-  # printer plugins, and the fonts of the offscreen platform.
+  # plugins (the desktop, and offscreen for the command line), the style
+  # plugin, and the fonts of the offscreen platform.
   rm -rf "$deploy"
   mkdir -p "$deploy"
   cp "$build/bin/akuenza.exe" "$deploy/"
   cp -r "$build/bin/fonts" "$deploy/"
-  local plugins=(platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll
-                 printsupport/windowsprintersupport.dll) p
+  local plugins=(platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll) p
   for p in "${plugins[@]}"; do
     mkdir -p "$deploy/$(dirname "$p")"
     cp "$qt_prefix/plugins/$p" "$deploy/$p"

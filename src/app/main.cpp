@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "forms/project/project_files.h"
 #include "forms/shell/application.h"
+#include "forms/shell/fonts.h"
 #include "forms/shell/main_window.h"
 #include "forms/shell/program_setup.h"
 #include "forms/shell/qt_platform.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     if (withoutWindow)
         akuenza::prepareRunWithoutWindow();
     std::optional<akuenza::PlatformStartGuard> guard(std::in_place, !withoutWindow);
+    akuenza::chooseOffscreenFontFolder();
     QApplication application(argc, argv);
     guard.reset();
     akuenza::setUpProgram();

@@ -11,6 +11,13 @@ DecimalCommaLocale::DecimalCommaLocale()
 {
     if (const char* current = std::setlocale(LC_ALL, nullptr))
         previousLocale_ = current;
+#ifdef _WIN32
+    // Windows has its German locale built in, under its own kind of name.
+    if (!std::setlocale(LC_ALL, "German_Germany.1252")) {
+        failure_ = "the locale German_Germany.1252 could not be set";
+        return;
+    }
+#else
     if (const char* locpath = std::getenv("LOCPATH")) {
         hadLocpath_ = true;
         previousLocpath_ = locpath;
@@ -21,6 +28,7 @@ DecimalCommaLocale::DecimalCommaLocale()
                    " (is the package \"locales\" installed? see the build's localedef warning)";
         return;
     }
+#endif
     // Proof that the C library now follows the decimal comma: a locale that
     // is set but reads "." as before would let every test here pass vacuously.
     char written[16];
@@ -32,11 +40,13 @@ DecimalCommaLocale::DecimalCommaLocale()
 
 DecimalCommaLocale::~DecimalCommaLocale()
 {
+#ifndef _WIN32
     // LOCPATH first: the earlier locale may come from the system's folders.
     if (hadLocpath_)
         ::setenv("LOCPATH", previousLocpath_.c_str(), 1);
     else
         ::unsetenv("LOCPATH");
+#endif
     std::setlocale(LC_ALL, previousLocale_.empty() ? "C" : previousLocale_.c_str());
 }
 

@@ -7,6 +7,7 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    akuenza::chooseOffscreenFontFolder();
     QApplication app(argc, argv);
     akuenza::installFonts();
     ::testing::InitGoogleTest(&argc, argv);

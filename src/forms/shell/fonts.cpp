@@ -5,6 +5,13 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <QFileInfo>
+
+#include <windows.h>
+#endif
+
 namespace akuenza {
 
 namespace {
@@ -26,6 +33,26 @@ QString installedFamily(const QString& designed, const QStringList& standIns)
         if (installed.contains(standIn, Qt::CaseInsensitive))
             return standIn;
     return designed;
+}
+
+void chooseOffscreenFontFolder()
+{
+#ifdef Q_OS_WIN
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        return;
+    // No QCoreApplication yet: the program's own path from the system.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    QString folder = QFileInfo(QString::fromStdWString(path)).absolutePath() + QStringLiteral("/fonts");
+    if (length == 0 || !QFileInfo(folder).isDir())
+        folder = QDir::fromNativeSeparators(qEnvironmentVariable("SystemRoot", QStringLiteral("C:/Windows"))) +
+                 QStringLiteral("/Fonts");
+    // Qt reads the variable back through the ANSI code page.
+    qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(folder).toLocal8Bit());
+#endif
 }
 
 void installFonts()

@@ -11,6 +11,15 @@ namespace akuenza {
 // the code. Also sets the application's window font.
 void installFonts();
 
+// Qt's offscreen platform, on which the program runs without a window and
+// the window tests run, reads its fonts on Windows from one folder instead of
+// the system's font list. Unless QT_QPA_FONTDIR already names that folder,
+// names the "fonts" folder beside the program when there is one (the fonts
+// shipped with it), else Windows' own Fonts folder. To be called before the
+// QApplication is made. Does nothing elsewhere: on Linux the offscreen
+// platform asks fontconfig.
+void chooseOffscreenFontFolder();
+
 // The family to ask for in place of a designed font: the designed family
 // when it is installed, else the first of its stand-ins that is, else the
 // designed family (left to the font matching of the desktop).

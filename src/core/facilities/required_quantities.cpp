@@ -23,7 +23,8 @@ std::size_t quantityBox(const FacilityFamily& family, const FacilityKind& kind)
 }
 
 // The verdict of the run made again with one quantity box holding the typed
-// text of `steps`; nothing when the run refuses the case or shows no verdict.
+// text of `steps`. A run that refuses the case or shows no verdict counts
+// as NG and is remembered: no quantity is then given.
 class Verdicts {
 public:
     Verdicts(const DesignCase& record, const RunEntries& entries, const RequiredRow& row)
@@ -31,7 +32,7 @@ public:
     {
     }
 
-    std::optional<bool> adequateAt(std::int64_t steps) const
+    bool adequateAt(std::int64_t steps) const
     {
         RunEntries changed = entries_;
         BoxTexts& texts = changed.dialogs[static_cast<std::size_t>(row_.selector - 1)].texts;
@@ -40,15 +41,19 @@ public:
         texts[row_.boxIndex] = typedQuantity(steps, row_.decimals);
         DesignCase rec = record_;
         const RunOutcome outcome = calculationRun(rec, changed);
-        if (!outcome.ok() || !outcome.display.comparison)
-            return std::nullopt;
+        if (!outcome.ok() || !outcome.display.comparison) {
+            failed_ = true;
+            return false;
+        }
         return outcome.display.comparison->adequate;
     }
+    bool failed() const { return failed_; }
 
 private:
     const DesignCase& record_;
     const RunEntries& entries_;
     const RequiredRow& row_;
+    mutable bool failed_ = false;
 };
 
 void cannotBeMet(RequiredRow& row, const char* message)
@@ -73,53 +78,36 @@ void settle(RequiredRow& row, std::int64_t steps)
 // quantity grows (Fc = Q x quantity with Q > 0, and the total adds the rows
 // in a fixed order), so the verdicts are NG up to one step and O.K from it
 // on: the estimate is the starting point, a doubling walk brackets the
-// boundary and halving closes it. Every step named is a verdict of the run.
+// boundary and halving closes it. Every step named is a verdict of the run,
+// and the last two runs are the proof: the quantity O.K, one step less NG.
 void findRequired(RequiredRow& row, const Verdicts& verdicts, double q1, double totalFc)
 {
     const std::int64_t scale = row.decimals == 0 ? 1 : 10;
     const std::int64_t maxSteps = static_cast<std::int64_t>(kRequiredQuantityLimit) * scale;
 
-    if (!std::isfinite(row.perUnit) || !std::isfinite(row.fc)) {
-        cannotBeMet(row, kRequiredNotComputable);
-        return;
-    }
+    if (!std::isfinite(row.perUnit) || !std::isfinite(row.fc))
+        return cannotBeMet(row, kRequiredNotComputable);
     if (row.perUnit <= 0.0) {
         // More of this kind never adds to ΣFc: none of it is the best there is.
-        const std::optional<bool> none = verdicts.adequateAt(0);
-        if (!none)
-            cannotBeMet(row, kRequiredNotComputable);
-        else if (*none)
-            settle(row, 0);
-        else
-            cannotBeMet(row, kRequiredNoInfiltration);
-        return;
+        const bool none = verdicts.adequateAt(0);
+        if (verdicts.failed())
+            return cannotBeMet(row, kRequiredNotComputable);
+        return none ? settle(row, 0) : cannotBeMet(row, kRequiredNoInfiltration);
     }
 
-    const double need = q1 - (totalFc - row.fc);
     std::int64_t start = 0;
+    const double need = q1 - (totalFc - row.fc);
     if (need > 0.0) {
         const double estimate = std::ceil(need / row.perUnit * static_cast<double>(scale));
-        start = estimate >= static_cast<double>(maxSteps) || !std::isfinite(estimate)
-                    ? maxSteps
-                    : static_cast<std::int64_t>(estimate);
+        start = estimate < static_cast<double>(maxSteps) ? static_cast<std::int64_t>(estimate) : maxSteps;
     }
 
     std::int64_t lo = -1; // the highest step known NG; -1 below any quantity
     std::int64_t hi = -1; // the lowest step known O.K; -1 none yet
-    const std::optional<bool> first = verdicts.adequateAt(start);
-    if (!first) {
-        cannotBeMet(row, kRequiredNotComputable);
-        return;
-    }
-    if (*first) {
+    if (verdicts.adequateAt(start)) {
         hi = start;
         for (std::int64_t d = 1; hi - d > lo; d *= 2) {
-            const std::optional<bool> v = verdicts.adequateAt(hi - d);
-            if (!v) {
-                cannotBeMet(row, kRequiredNotComputable);
-                return;
-            }
-            if (!*v) {
+            if (!verdicts.adequateAt(hi - d)) {
                 lo = hi - d;
                 break;
             }
@@ -127,38 +115,24 @@ void findRequired(RequiredRow& row, const Verdicts& verdicts, double q1, double 
         }
     } else {
         lo = start;
-        for (std::int64_t d = 1; hi < 0; d *= 2) {
-            if (lo == maxSteps) {
-                cannotBeMet(row, kRequiredBeyondLimit);
-                return;
-            }
+        for (std::int64_t d = 1; hi < 0 && lo < maxSteps && !verdicts.failed(); d *= 2) {
             const std::int64_t step = std::min(lo + d, maxSteps);
-            const std::optional<bool> v = verdicts.adequateAt(step);
-            if (!v) {
-                cannotBeMet(row, kRequiredNotComputable);
-                return;
-            }
-            (*v ? hi : lo) = step;
+            (verdicts.adequateAt(step) ? hi : lo) = step;
         }
     }
-    while (hi - lo > 1) {
+    while (hi - lo > 1 && !verdicts.failed()) {
         const std::int64_t mid = lo + (hi - lo) / 2;
-        const std::optional<bool> v = verdicts.adequateAt(mid);
-        if (!v) {
-            cannotBeMet(row, kRequiredNotComputable);
-            return;
-        }
-        (*v ? hi : lo) = mid;
+        (verdicts.adequateAt(mid) ? hi : lo) = mid;
     }
+    if (verdicts.failed())
+        return cannotBeMet(row, kRequiredNotComputable);
+    if (hi < 0)
+        return cannotBeMet(row, kRequiredBeyondLimit);
 
-    // The proof as the engineer would make it: the quantity is O.K, one
-    // step less is NG.
-    const std::optional<bool> enough = verdicts.adequateAt(hi);
-    const std::optional<bool> less = hi > 0 ? verdicts.adequateAt(hi - 1) : std::optional<bool>(false);
-    if (!enough || !less || !*enough || *less) {
-        cannotBeMet(row, kRequiredNotComputable);
-        return;
-    }
+    const bool enough = verdicts.adequateAt(hi);
+    const bool less = hi > 0 && verdicts.adequateAt(hi - 1);
+    if (verdicts.failed() || !enough || less)
+        return cannotBeMet(row, kRequiredNotComputable);
     settle(row, hi);
 }
 

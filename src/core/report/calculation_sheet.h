@@ -135,6 +135,11 @@ Sheet wellSheet(const DesignCase& record, SheetVariant variant);
 // sheet, 1 the well sheet, any other value no line at all).
 Sheet calculationSheet(const DesignCase& record, const SheetChoices& choices, SheetVariant variant);
 
+// The name the sheet's block heading gives a facility row, with its
+// dimensions in millimetres and without its quantity: "浸透桝 W500×500×H1000",
+// "浸透管(トレンチ) W600×H600", "浸透池".
+std::string facilityRowName(const FacilityKind& kind, const DesignCase& record);
+
 // The message with which a command refuses a sheet holding a value that is
 // not finite (the run's message for the first such value); "" when none.
 std::string nonFiniteMessage(const Sheet& sheet);

@@ -1,6 +1,7 @@
 #include "core/report/facility_blocks.h"
 
 #include "core/facilities/infiltration_formulas.h"
+#include "core/record/digit_format.h"
 
 #include <string>
 #include <string_view>
@@ -112,6 +113,41 @@ std::string fieldName(const FacilityKind& kind, std::string_view symbol)
     return std::string(kind.prefix) + std::string(symbol);
 }
 
+// The name of a facility row as its block heading gives it, with its
+// dimensions in millimetres, each formatted by mm(field, symbol), in the
+// order the heading prints them: "浸透桝 W500×500×H1000", "浸透側溝 W300×H500",
+// "浸透舗装". The heading adds "※ " before it and the quantity after it.
+template <class Mm>
+std::string facilityRowNameWith(const FacilityKind& kind, Mm&& mm)
+{
+    std::string name = kind.sheet.title;
+    switch (kind.formula) {
+    case KfFormula::SquareSidesAndBottom:
+    case KfFormula::SquareBottomOnly: {
+        const std::string w = mm(kind.W, "W");
+        name += " W" + w + "×" + w;
+        name += "×H" + mm(kind.H, "H");
+        break;
+    }
+    case KfFormula::Rectangular:
+        name += " W" + mm(kind.W, "W");
+        name += "×L" + mm(kind.L, "L");
+        name += "×H" + mm(kind.H, "H");
+        break;
+    case KfFormula::CircularSidesAndBottom:
+    case KfFormula::CircularBottomOnly:
+        name += " D" + mm(kind.W, "W");
+        name += "×H" + mm(kind.H, "H");
+        break;
+    case KfFormula::Linear:
+        name += " W" + mm(kind.W, "W");
+        name += "×H" + mm(kind.H, "H");
+        break;
+    case KfFormula::Area: break;
+    }
+    return name;
+}
+
 class BlockWriter {
 public:
     BlockWriter(SheetBuilder& b, const DesignCase& r, const FacilityKind& kind) : b_(b), r_(r), kind_(kind) {}
@@ -139,30 +175,17 @@ public:
 private:
     void heading()
     {
-        const std::string title = std::string("※ ") + kind_.sheet.title;
+        const std::string name =
+            facilityRowNameWith(kind_, [this](CaseField field, std::string_view symbol) { return mm(field, symbol); });
         switch (kind_.formula) {
-        case KfFormula::SquareSidesAndBottom:
-        case KfFormula::SquareBottomOnly: {
-            const std::string w = mm(kind_.W, "W");
-            b_.line(19, {title, " W", w, "×", w, "×H", mm(kind_.H, "H"), " (個数 N=", value(kind_.quantity, "N", "0"),
-                         ")"});
-            break;
-        }
-        case KfFormula::Rectangular:
-            b_.line(19, {title, " W", mm(kind_.W, "W"), "×L", mm(kind_.L, "L"), "×H", mm(kind_.H, "H"), " (個数 N=",
-                         value(kind_.quantity, "N", "0"), ")"});
-            break;
-        case KfFormula::CircularSidesAndBottom:
-        case KfFormula::CircularBottomOnly:
-            b_.line(19, {title, " D", mm(kind_.W, "W"), "×H", mm(kind_.H, "H"), " (個数 N=",
-                         value(kind_.quantity, "N", "0"), ")"});
-            break;
         case KfFormula::Linear:
-            b_.line(19, {title, " W", mm(kind_.W, "W"), "×H", mm(kind_.H, "H"), " L=", value(kind_.L, "L", "0.000"),
-                         "m"});
+            b_.line(19, {"※ ", name, " L=", value(kind_.L, "L", "0.000"), "m"});
             break;
         case KfFormula::Area:
-            b_.line(19, {title, " S=", value(kind_.quantity, "S", "0"), "m2"});
+            b_.line(19, {"※ ", name, " S=", value(kind_.quantity, "S", "0"), "m2"});
+            break;
+        default:
+            b_.line(19, {"※ ", name, " (個数 N=", value(kind_.quantity, "N", "0"), ")"});
             break;
         }
     }
@@ -273,3 +296,14 @@ void facilitySection(SheetBuilder& b, const DesignCase& r, const SheetChoices& c
 }
 
 } // namespace akuenza::sheet_detail
+
+namespace akuenza {
+
+std::string facilityRowName(const FacilityKind& kind, const DesignCase& record)
+{
+    return sheet_detail::facilityRowNameWith(kind, [&record](CaseField field, std::string_view) {
+        return formatDigits(record.*field * 1000.0, "0");
+    });
+}
+
+} // namespace akuenza

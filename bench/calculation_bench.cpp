@@ -11,8 +11,8 @@
 #include "forms/facilities/results_form.h"
 #include "core/record/digit_format.h"
 #include "core/record/lenient_number.h"
-#include "forms/shell/application.h"
-#include "forms/shell/fonts.h"
+#include "forms/base/application.h"
+#include "forms/base/fonts.h"
 #include "forms/shell/main_window.h"
 
 #include <QApplication>

@@ -31,7 +31,7 @@
 #include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/project/window_values.h"
 #include "forms/report/drawing_target.h"
 #include "forms/report/picture_box.h"
@@ -39,10 +39,10 @@
 #include "forms/report/printing.h"
 #include "forms/report/sheet_drawing.h"
 #include "forms/report/sheet_file.h"
-#include "forms/shell/application.h"
-#include "forms/shell/fonts.h"
+#include "forms/base/application.h"
+#include "forms/base/fonts.h"
 #include "forms/shell/main_window.h"
-#include "forms/shell/program_setup.h"
+#include "forms/base/program_setup.h"
 
 #include <QApplication>
 #include <QCheckBox>

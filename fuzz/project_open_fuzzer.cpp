@@ -4,10 +4,10 @@
 // leak or overstep, whatever the file holds; the file is either refused or
 // opened, and an opened case saves into a file its reader takes whole.
 #include "core/project/project_file.h"
-#include "forms/project/project_files.h"
-#include "forms/shell/application.h"
-#include "forms/shell/platform.h"
-#include "forms/shell/program_setup.h"
+#include "forms/shell/project_files.h"
+#include "forms/base/application.h"
+#include "forms/base/platform.h"
+#include "forms/base/program_setup.h"
 #include "fuzz_check.h"
 
 #include <QApplication>

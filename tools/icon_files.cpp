@@ -2,7 +2,7 @@
 // of 48, 128 and 256 pixels, all drawn by the same painting procedure as the
 // window icon, laid out as an icon theme (hicolor/<size>/apps/<name>.<ext>).
 // Usage: akuenza_icon_files FOLDER NAME
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/toolbar_icons.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -16,10 +16,10 @@
 #include "forms/report/picture_box.h"
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 #include "forms/shell/main_window.h"
-#include "forms/shell/program_setup.h"
-#include "forms/shell/qt_platform.h"
+#include "forms/base/program_setup.h"
+#include "forms/base/qt_platform.h"
 #include "forms/shell/version_window.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "app/command_line.h"
 
 #include "app/headless_platform.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
-#include "forms/shell/application.h"
-#include "forms/shell/safe_files.h"
+#include "forms/base/application.h"
+#include "forms/base/safe_files.h"
 #include "forms/shell/version_window.h"
 
 #include <QDir>

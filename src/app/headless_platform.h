@@ -3,7 +3,7 @@
 // A message box that would appear becomes a line on standard error; a
 // question takes its default answer; dialogs are cancelled; nothing beeps.
 
-#include "forms/shell/platform.h"
+#include "forms/base/platform.h"
 
 #include <QStringList>
 

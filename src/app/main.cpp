@@ -1,11 +1,11 @@
 // アクエンザ: design calculator for stormwater infiltration facilities.
 #include "app/command_line.h"
-#include "forms/project/project_files.h"
-#include "forms/shell/application.h"
-#include "forms/shell/fonts.h"
+#include "forms/shell/project_files.h"
+#include "forms/base/application.h"
+#include "forms/base/fonts.h"
 #include "forms/shell/main_window.h"
-#include "forms/shell/program_setup.h"
-#include "forms/shell/qt_platform.h"
+#include "forms/base/program_setup.h"
+#include "forms/base/qt_platform.h"
 
 #include <QApplication>
 

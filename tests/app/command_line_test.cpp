@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 

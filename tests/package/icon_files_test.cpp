@@ -1,6 +1,6 @@
 // The icon files the package installs show the same picture as the program's
 // window icon: the PNGs pixel for pixel, the SVG as a desktop renders it.
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/toolbar_icons.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -6,7 +6,7 @@
 
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/facilities/results_form.h"
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 #include "forms/shell/main_window.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 // Runs the window tests inside one QApplication on the offscreen platform.
-#include "forms/shell/fonts.h"
+#include "forms/base/fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 
 #include "support/scripted_platform.h"
 
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 
 #include <QString>
 #include <QStringList>

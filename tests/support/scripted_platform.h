@@ -2,7 +2,7 @@
 // A platform seam for the tests: answers every question from a script and
 // records every call, so a test can say "one box titled エラーメッセージ".
 
-#include "forms/shell/platform.h"
+#include "forms/base/platform.h"
 
 #include <QDialog>
 #include <deque>

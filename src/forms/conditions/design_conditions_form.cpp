@@ -7,9 +7,8 @@
 #include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/results_form.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/status_texts.h"
-#include "forms/shell/twips.h"
+#include "forms/base/status_texts.h"
+#include "forms/base/twips.h"
 
 namespace akuenza {
 
@@ -349,7 +348,7 @@ void Form1::voidFacilityResults()
         app().form<Form11>().voidWellResult();
 }
 
-void Form1::showConditionsHint() { app().mainWindow().setPanelText(QStringLiteral("msg"), kConditionsHint); }
+void Form1::showConditionsHint() { app().frame().setPanelText(QStringLiteral("msg"), kConditionsHint); }
 
 // The options, buttons, labels and frames of C, A, I and the increase,
 // usable only while Q1 is computed.
@@ -395,8 +394,8 @@ void Form1::cmd_c1_Click()
 
 void Form1::cmd_c2_Click()
 {
-    app().mainWindow().hideToolbar();
-    app().mainWindow().setPanelText(QStringLiteral("msg"), kRunoffHint);
+    app().frame().hideToolbar();
+    app().frame().setPanelText(QStringLiteral("msg"), kRunoffHint);
     app().showAt<Form16>(0, 0);
 }
 
@@ -411,8 +410,8 @@ void Form1::cmd_i1_Click()
 
 void Form1::cmd_i2_Click()
 {
-    app().mainWindow().hideToolbar();
-    app().mainWindow().setPanelText(QStringLiteral("msg"), kRainfallHint);
+    app().frame().hideToolbar();
+    app().frame().setPanelText(QStringLiteral("msg"), kRainfallHint);
     app().showAt<Form12>(0, 0).arrangeForOpening();
 }
 
@@ -485,7 +484,7 @@ void Form1::chk6_Click(bool checked)
     }
     voidFacilityResults();
     app().form<Form11>().showWellRow(true);
-    app().mainWindow().setPanelText(QStringLiteral("msg"), QString());
+    app().frame().setPanelText(QStringLiteral("msg"), QString());
 
     if (!checked)
         return;

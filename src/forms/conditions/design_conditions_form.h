@@ -6,8 +6,8 @@
 // controls are usable and which shown results an edit voids.
 
 #include "core/facilities/calculation_run.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 namespace akuenza {
 

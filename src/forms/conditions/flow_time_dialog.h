@@ -6,8 +6,8 @@
 // the rainfall dialog back to L/(60·V). Shown modally by the rainfall dialog.
 
 #include "core/conditions/hydrology.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 namespace akuenza {
 

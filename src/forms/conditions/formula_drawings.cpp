@@ -1,6 +1,6 @@
 #include "forms/conditions/formula_drawings.h"
 
-#include "forms/shell/fonts.h"
+#include "forms/base/fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

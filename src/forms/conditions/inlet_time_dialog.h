@@ -6,8 +6,8 @@
 // hides it with its entries, Cancel discards them. Shown modally by the
 // rainfall dialog.
 
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 namespace akuenza {
 

@@ -2,8 +2,8 @@
 // Makers for the hydrology dialogs: each control is created under its
 // designed name and placed at its designed position and size in twips.
 
-#include "forms/shell/controls.h"
-#include "forms/shell/twips.h"
+#include "forms/base/controls.h"
+#include "forms/base/twips.h"
 
 namespace akuenza::placed {
 

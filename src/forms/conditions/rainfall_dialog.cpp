@@ -8,8 +8,7 @@
 #include "forms/conditions/placed_controls.h"
 #include "forms/conditions/reference_table.h"
 #include "forms/facilities/results_form.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/status_texts.h"
+#include "forms/base/status_texts.h"
 
 #include <QToolBar>
 
@@ -476,18 +475,18 @@ void Form12::cmd1_Click()
 
     // The previous calculation is void.
     app().form<Form11>().voidQ1Results();
-    MDIFofm& main = app().mainWindow();
+    MainFrame& main = app().frame();
 
-    main.Toolbar1->show();
+    main.showToolbar();
     main.setPanelText(QStringLiteral("msg"), kConditionsHint);
 }
 
 void Form12::cmd2_Click()
 {
     app().hide<Form12>();
-    MDIFofm& main = app().mainWindow();
-    main.Toolbar1->show();
-    main.Men_S->setEnabled(true);
+    MainFrame& main = app().frame();
+    main.showToolbar();
+    main.enableReferenceMenu();
     main.setPanelText(QStringLiteral("msg"), kConditionsHint);
 }
 
@@ -495,7 +494,7 @@ void Form12::cmd2_Click()
 void Form12::Form_Unload()
 {
     if (app().isShown(this))
-        app().mainWindow().showBars();
+        app().frame().showBars();
 }
 
 } // namespace akuenza

@@ -8,8 +8,8 @@
 // by OK and Cancel with its entries, unloaded when I is typed directly.
 
 #include "core/conditions/hydrology.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "forms/conditions/reference_table.h"
 
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QPainter>
 

@@ -4,8 +4,7 @@
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/conditions/placed_controls.h"
 #include "forms/facilities/results_form.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/status_texts.h"
+#include "forms/base/status_texts.h"
 
 #include <QToolBar>
 
@@ -224,9 +223,9 @@ void Form16::cmd1_Click()
 
     // The previous calculation is void.
     app().form<Form11>().voidQ1Results();
-    MDIFofm& main = app().mainWindow();
+    MainFrame& main = app().frame();
 
-    main.Men_S->setEnabled(true);
+    main.enableReferenceMenu();
     main.showBars();
     main.setPanelText(QStringLiteral("msg"), kConditionsHint);
 }
@@ -234,8 +233,8 @@ void Form16::cmd1_Click()
 void Form16::cmd2_Click()
 {
     app().hide<Form16>();
-    MDIFofm& main = app().mainWindow();
-    main.Toolbar1->show();
+    MainFrame& main = app().frame();
+    main.showToolbar();
     main.setPanelText(QStringLiteral("msg"), kConditionsHint);
 }
 
@@ -243,7 +242,7 @@ void Form16::cmd2_Click()
 void Form16::Form_Unload()
 {
     if (app().isShown(this))
-        app().mainWindow().showBars();
+        app().frame().showBars();
 }
 
 } // namespace akuenza

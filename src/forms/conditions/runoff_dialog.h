@@ -7,8 +7,8 @@
 // rows, closing the case unloads it.
 
 #include "core/conditions/hydrology.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "forms/facilities/circular_basin_dialog.h"
 
 #include "forms/facilities/schematics.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 namespace akuenza {
 

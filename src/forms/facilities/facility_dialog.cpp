@@ -1,7 +1,7 @@
 #include "forms/facilities/facility_dialog.h"
 
 #include "forms/facilities/results_form.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 namespace akuenza {
 

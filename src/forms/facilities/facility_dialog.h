@@ -8,8 +8,8 @@
 // names and hand the builder where to put each one.
 
 #include "core/facilities/facility_families.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 #include <array>
 #include <string_view>

@@ -6,7 +6,7 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/shell/window_places.h"
+#include "forms/base/window_places.h"
 
 #include <typeindex>
 

@@ -1,7 +1,7 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 
 #include "forms/facilities/schematics.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 namespace akuenza {
 

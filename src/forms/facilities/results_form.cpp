@@ -2,8 +2,7 @@
 
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/facilities/family_dialogs.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QHBoxLayout>
 
@@ -131,7 +130,7 @@ bool Form11::show(const RunOutcome& outcome)
         setMsg(text(*shown.status));
 
     // Results exist: print image and print, and overwrite save with a project file.
-    app().mainWindow().enableSaveAndPrintButtons();
+    app().frame().enableSaveAndPrintButtons();
 
     if (shown.wellDepth) {
         Label1->setText(text(*shown.wellDepth));
@@ -145,7 +144,7 @@ void Form11::showFailure(const FailedCheck& failed)
     if (failed.clearsResults) {
         for (QLabel* l : {lbl16, lbl17, lbl3, lbl6, lbl8, lbl9, Label1})
             l->setText(QString());
-        app().mainWindow().disableSaveAndPrintButtons();
+        app().frame().disableSaveAndPrintButtons();
     }
     QWidget* focus = nullptr;
     if (failed.focus) {
@@ -235,14 +234,14 @@ void Form11::Form_Unload()
 {
     app().record.totalInfiltrationFc = 0.0;
     app().record.wellEffectiveDepthH = 0.0;
-    app().mainWindow().disableSaveAndPrintButtons();
+    app().frame().disableSaveAndPrintButtons();
 }
 
 // ---------------------------------------------------------- invalidation
 
 void Form11::voidFacilityResults()
 {
-    app().mainWindow().disableSaveAndPrintButtons();
+    app().frame().disableSaveAndPrintButtons();
     app().record.totalInfiltrationFc = 0.0;
     for (QLabel* l : {lbl6, lbl8, lbl9})
         l->setText(QString());
@@ -251,7 +250,7 @@ void Form11::voidFacilityResults()
 void Form11::voidQ1Results()
 {
     // No comparison or verdict stands without the Q1 it was made with.
-    app().mainWindow().disableSaveAndPrintButtons();
+    app().frame().disableSaveAndPrintButtons();
     app().record.countermeasureRainwaterQ1 = 0.0;
     for (QLabel* l : {lbl16, lbl17, lbl3, lbl8, lbl9})
         l->setText(QString());
@@ -259,14 +258,14 @@ void Form11::voidQ1Results()
 
 void Form11::voidWellResult()
 {
-    app().mainWindow().disableSaveAndPrintButtons();
+    app().frame().disableSaveAndPrintButtons();
     app().record.wellEffectiveDepthH = 0.0;
     Label1->setText(QString());
 }
 
 void Form11::voidAllResults()
 {
-    app().mainWindow().disableSaveAndPrintButtons();
+    app().frame().disableSaveAndPrintButtons();
     app().record.countermeasureRainwaterQ1 = 0.0;
     app().record.totalInfiltrationFc = 0.0;
     app().record.wellEffectiveDepthH = 0.0;
@@ -290,6 +289,6 @@ void Form11::hideWellRow()
         l->hide();
 }
 
-void Form11::setMsg(const QString& text) { app().mainWindow().setPanelText(QStringLiteral("msg"), text); }
+void Form11::setMsg(const QString& text) { app().frame().setPanelText(QStringLiteral("msg"), text); }
 
 } // namespace akuenza

@@ -4,8 +4,8 @@
 // message of the first failed check.
 
 #include "core/facilities/calculation_run.h"
-#include "forms/shell/application.h"
-#include "forms/shell/controls.h"
+#include "forms/base/application.h"
+#include "forms/base/controls.h"
 
 namespace akuenza {
 

@@ -1,6 +1,6 @@
 #include "forms/facilities/schematics.h"
 
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,8 +1,7 @@
 #include "forms/project/document_folders.h"
 
 #include "forms/conditions/design_conditions_form.h"
-#include "forms/shell/application.h"
-#include "forms/shell/main_window.h"
+#include "forms/base/application.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +20,7 @@ namespace {
 // The folder the rule names, whether it exists or not.
 QString namedStartFolder(App& app)
 {
-    const MDIFofm& main = app.mainWindow();
+    const MainFrame& main = app.frame();
     if (!main.fileName().isEmpty() && app.isVisible<Form1>())
         return QFileInfo(main.fileName()).absolutePath();
     if (!main.lastFolder().isEmpty())
@@ -46,7 +45,7 @@ QString dialogStartFolder(App& app) { return nearestExisting(namedStartFolder(ap
 
 void rememberFolderOf(App& app, const QString& chosenFile)
 {
-    app.mainWindow().setLastFolder(QFileInfo(chosenFile).absolutePath());
+    app.frame().setLastFolder(QFileInfo(chosenFile).absolutePath());
 }
 
 SaveDialogFolder::SaveDialogFolder(App& app)

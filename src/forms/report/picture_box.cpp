@@ -1,7 +1,7 @@
 #include "forms/report/picture_box.h"
 
-#include "forms/shell/fonts.h"
-#include "forms/shell/twips.h"
+#include "forms/base/fonts.h"
+#include "forms/base/twips.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

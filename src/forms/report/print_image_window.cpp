@@ -4,9 +4,8 @@
 #include "forms/report/picture_box.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_drawing.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/toolbar_icons.h"
-#include "forms/shell/twips.h"
+#include "forms/base/toolbar_icons.h"
+#include "forms/base/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -125,14 +124,8 @@ Form7::Form7(App& app) : Form(app)
     connect(Men_FPrn, &QAction::triggered, this, [this] { FilePrint(this->app()); });
     // 書き込み and 起動 are the main window's own commands. 書き込み is always
     // usable here, whatever the main window's File menu last decided for it.
-    connect(Men_FEWri, &QAction::triggered, this, [this] {
-        QAction* write = this->app().mainWindow().Men_FEWri;
-        const bool enabled = write->isEnabled();
-        write->setEnabled(true);
-        write->trigger();
-        write->setEnabled(enabled);
-    });
-    connect(Men_FEOpn, &QAction::triggered, this, [this] { this->app().mainWindow().Men_FEOpn->trigger(); });
+    connect(Men_FEWri, &QAction::triggered, this, [this] { this->app().frame().writeSheetCommand(); });
+    connect(Men_FEOpn, &QAction::triggered, this, [this] { this->app().frame().openSheetCommand(); });
     connect(Men_FCls, &QAction::triggered, this, &Form7::closeLater);
 }
 
@@ -218,7 +211,7 @@ void Form7::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void Form7::Form_Unload() { app().mainWindow().Toolbar1->show(); }
+void Form7::Form_Unload() { app().frame().showToolbar(); }
 
 void Form7::closeEvent(QCloseEvent* event)
 {
@@ -237,7 +230,7 @@ void FileImage(App& app)
 {
     if (refusesImpossibleSheet(app, drawnSheet(app)))
         return;
-    app.mainWindow().hideToolbar();
+    app.frame().hideToolbar();
     Form7& window = app.form<Form7>();
     const int before = window.redraws();
     app.showAt<Form7>(0, 0);

@@ -5,7 +5,7 @@
 // current record and window states each time the window becomes the active
 // one. While the window exists the main toolbar is hidden.
 
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 
 class QCloseEvent;
 class QMenu;

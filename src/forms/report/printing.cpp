@@ -4,10 +4,9 @@
 
 #include "forms/report/drawing_target.h"
 #include "forms/report/sheet_drawing.h"
-#include "forms/shell/application.h"
-#include "forms/shell/fonts.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/safe_files.h"
+#include "forms/base/application.h"
+#include "forms/base/fonts.h"
+#include "forms/base/safe_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -200,7 +199,7 @@ void FilePdf(App& app)
     QString error;
     // Like a save: the dialog proposes the case's own name beside its file,
     // and a name without an extension gets ".pdf".
-    MDIFofm& main = app.mainWindow();
+    MainFrame& main = app.frame();
     const SaveDialogFolder folder(app);
     const QString proposed =
         main.fileName().isEmpty() ? QString() : QFileInfo(main.fileName()).completeBaseName() + QStringLiteral(".pdf");

@@ -2,8 +2,8 @@
 
 #include "forms/report/current_sheet.h"
 #include "forms/report/drawing_target.h"
-#include "forms/shell/application.h"
-#include "forms/shell/platform.h"
+#include "forms/base/application.h"
+#include "forms/base/platform.h"
 
 namespace akuenza {
 

@@ -2,9 +2,9 @@
 
 #include "forms/project/window_values.h"
 #include "forms/report/current_sheet.h"
-#include "forms/shell/application.h"
-#include "forms/shell/file_errors.h"
-#include "forms/shell/safe_files.h"
+#include "forms/base/application.h"
+#include "forms/base/file_errors.h"
+#include "forms/base/safe_files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,16 +11,16 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/report/sheet_file.h"
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 #include "forms/shell/reference_window.h"
-#include "forms/shell/status_texts.h"
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/status_texts.h"
+#include "forms/base/toolbar_icons.h"
 #include "forms/shell/version_window.h"
-#include "forms/shell/window_places.h"
+#include "forms/base/window_places.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -36,6 +36,10 @@
 #include <algorithm>
 
 namespace akuenza {
+
+std::unique_ptr<MainFrame> makeMainWindow(App& app) { return std::make_unique<MDIFofm>(app); }
+
+MDIFofm& App::mainWindow() { return static_cast<MDIFofm&>(frame()); }
 
 namespace {
 const QString kProgramTitle = QStringLiteral("アクエンザ");
@@ -237,6 +241,20 @@ void MDIFofm::showBars()
 }
 
 void MDIFofm::hideToolbar() { Toolbar1->hide(); }
+
+void MDIFofm::showToolbar() { Toolbar1->show(); }
+
+void MDIFofm::enableReferenceMenu() { Men_S->setEnabled(true); }
+
+void MDIFofm::writeSheetCommand()
+{
+    const bool enabled = Men_FEWri->isEnabled();
+    Men_FEWri->setEnabled(true);
+    Men_FEWri->trigger();
+    Men_FEWri->setEnabled(enabled);
+}
+
+void MDIFofm::openSheetCommand() { Men_FEOpn->trigger(); }
 
 void MDIFofm::disableSaveAndPrintButtons()
 {

@@ -4,7 +4,8 @@
 // bar and the current project file name, and runs the life of the one
 // design case that can be open at a time: new, open, close, save, exit.
 
-#include <QMainWindow>
+#include "forms/base/main_frame.h"
+
 #include <QString>
 
 class QAction;
@@ -18,7 +19,7 @@ namespace akuenza {
 
 class App;
 
-class MDIFofm : public QMainWindow {
+class MDIFofm : public MainFrame {
     Q_OBJECT
 public:
     explicit MDIFofm(App& app);
@@ -51,32 +52,38 @@ public:
     void setToolbarButtonEnabled(int index, bool enabled);
     // Results are void: toolbar buttons 3 (overwrite save), 5 (print image)
     // and 6 (print) are disabled.
-    void disableSaveAndPrintButtons();
+    void disableSaveAndPrintButtons() override;
     // Results exist: buttons 5 and 6 are enabled, and 3 when the case has a project file.
-    void enableSaveAndPrintButtons();
+    void enableSaveAndPrintButtons() override;
     void Toolbar1_ButtonClick(int index);
 
     // ---- Status bar with its one keyed panel "msg" ----
     QStatusBar* sbr1 = nullptr;
-    void setPanelText(const QString& key, const QString& text);
-    QString panelText(const QString& key) const;
+    void setPanelText(const QString& key, const QString& text) override;
+    QString panelText(const QString& key) const override;
 
     // The current project file name; "" while the case has no project file.
-    QString fileName() const { return fileName_; }
+    QString fileName() const override { return fileName_; }
     // Sets it; the title and the status bar name the file of the open case.
     void setFileName(const QString& name);
     // The folder of the file last chosen in a file dialog in this run.
-    QString lastFolder() const { return lastFolder_; }
-    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    QString lastFolder() const override { return lastFolder_; }
+    void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
     // A short note in the status bar (where a file was written), shown for a
     // while over the panels, which then come back as they were.
-    void showNote(const QString& text);
+    void showNote(const QString& text) override;
 
-    QMdiArea* workArea() const { return workArea_; }
+    QMdiArea* workArea() const override { return workArea_; }
     // Shows the toolbar and the status bar again after a dialog hid them.
-    void showBars();
+    void showBars() override;
     // A dialog over the design conditions hides the toolbar while it is up.
-    void hideToolbar();
+    void hideToolbar() override;
+    void showToolbar() override;
+    void enableReferenceMenu() override;
+    // 書き込み and 起動 for the print image: the ﾌｧｲﾙ menu's items, 書き込み
+    // whatever the menu last decided for its item.
+    void writeSheetCommand() override;
+    void openSheetCommand() override;
 
     // ---- Procedures of the document lifecycle ----
     void FileNew();

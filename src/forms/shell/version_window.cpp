@@ -1,6 +1,6 @@
 #include "forms/shell/version_window.h"
 
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/toolbar_icons.h"
 
 #include <QGridLayout>
 #include <QLabel>

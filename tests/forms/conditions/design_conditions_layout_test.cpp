@@ -2,7 +2,7 @@
 // another, no caption is cut off, in every arrangement the reactions give it.
 #include "support/form_test.h"
 
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QAbstractButton>
 #include <QImage>

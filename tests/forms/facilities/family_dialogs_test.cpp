@@ -9,7 +9,7 @@
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 namespace akuenza::test {
 

@@ -2,7 +2,7 @@
 // damaged_files/ and opened as 開く opens a chosen file.
 #include "support/form_test.h"
 
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>

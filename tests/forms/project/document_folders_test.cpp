@@ -4,7 +4,7 @@
 #include "support/form_test.h"
 
 #include "forms/project/document_folders.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 
 #include <QCoreApplication>

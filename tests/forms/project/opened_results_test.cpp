@@ -6,7 +6,7 @@
 #include "support/form_test.h"
 #include "support/record_fields.h"
 
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 
 #include <QFile>
 #include <QMenu>

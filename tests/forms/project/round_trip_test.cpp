@@ -22,7 +22,7 @@
 #include "forms/facilities/family_dialogs.h"
 #include "forms/facilities/pavement_pond_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/project/window_values.h"
 #include "forms/report/current_sheet.h"
 

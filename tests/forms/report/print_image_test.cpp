@@ -6,7 +6,7 @@
 #include "forms/report/picture_box.h"
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>

@@ -3,8 +3,8 @@
 // the open case's file, and the work area scrolls where its windows do not fit.
 #include "support/form_test.h"
 
-#include "forms/project/project_files.h"
-#include "forms/shell/program_setup.h"
+#include "forms/shell/project_files.h"
+#include "forms/base/program_setup.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

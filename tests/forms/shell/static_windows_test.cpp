@@ -1,7 +1,7 @@
 // The version and reference windows, the drawn icons and the window font.
-#include "forms/shell/fonts.h"
+#include "forms/base/fonts.h"
 #include "forms/shell/reference_window.h"
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/toolbar_icons.h"
 #include "forms/shell/version_window.h"
 
 #include <QApplication>

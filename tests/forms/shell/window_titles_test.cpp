@@ -2,8 +2,8 @@
 // the designed titles exactly, and message boxes with plain buttons.
 #include "support/form_test.h"
 
-#include "forms/shell/program_setup.h"
-#include "forms/shell/qt_platform.h"
+#include "forms/base/program_setup.h"
+#include "forms/base/qt_platform.h"
 #include "forms/shell/version_window.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 file(GLOB_RECURSE sources "${SOURCE_DIR}/src/*.cpp" "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/tools/*.cpp")
 set(offenders "")
 foreach(source IN LISTS sources)
-  if(source MATCHES "/forms/shell/qt_platform\\.(cpp|h)$")
+  if(source MATCHES "/forms/base/qt_platform\\.(cpp|h)$")
     continue()
   endif()
   file(READ "${source}" text)

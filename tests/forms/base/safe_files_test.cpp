@@ -1,6 +1,6 @@
 // What a replaced file keeps: its permissions and the link that leads to it.
-#include "forms/shell/file_errors.h"
-#include "forms/shell/safe_files.h"
+#include "forms/base/file_errors.h"
+#include "forms/base/safe_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "forms/shell/fonts.h"
+#include "forms/base/fonts.h"
 
 #include <QApplication>
 #include <QFont>

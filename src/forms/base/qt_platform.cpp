@@ -1,4 +1,4 @@
-#include "forms/shell/qt_platform.h"
+#include "forms/base/qt_platform.h"
 
 #include <QApplication>
 #include <QDialog>

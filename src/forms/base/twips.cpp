@@ -1,4 +1,4 @@
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

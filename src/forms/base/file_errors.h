@@ -3,7 +3,7 @@
 // every file message gives it: the message's heading, the file's full path,
 // then the reason.
 
-#include "forms/shell/safe_files.h"
+#include "forms/base/safe_files.h"
 
 #include <QString>
 

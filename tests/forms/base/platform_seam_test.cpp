@@ -2,7 +2,7 @@
 // close request while a question is up cannot end the program half-way.
 #include "support/form_test.h"
 
-#include "forms/shell/qt_platform.h"
+#include "forms/base/qt_platform.h"
 
 namespace akuenza::test {
 

@@ -1,4 +1,4 @@
-#include "forms/shell/file_errors.h"
+#include "forms/base/file_errors.h"
 
 #include <QDir>
 #include <QFileInfo>

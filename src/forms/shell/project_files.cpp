@@ -1,4 +1,4 @@
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 
 #include "core/facilities/calculation_run.h"
 #include "core/facilities/facility_families.h"
@@ -11,10 +11,10 @@
 #include "forms/facilities/results_form.h"
 #include "forms/project/document_folders.h"
 #include "forms/project/window_values.h"
-#include "forms/shell/file_errors.h"
+#include "forms/base/file_errors.h"
 #include "forms/shell/main_window.h"
-#include "forms/shell/safe_files.h"
-#include "forms/shell/window_places.h"
+#include "forms/base/safe_files.h"
+#include "forms/base/window_places.h"
 
 #include <QCoreApplication>
 #include <QDir>

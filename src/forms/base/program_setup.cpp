@@ -1,7 +1,7 @@
-#include "forms/shell/program_setup.h"
+#include "forms/base/program_setup.h"
 
-#include "forms/shell/fonts.h"
-#include "forms/shell/safe_files.h"
+#include "forms/base/fonts.h"
+#include "forms/base/safe_files.h"
 
 #include <QApplication>
 #include <QDir>

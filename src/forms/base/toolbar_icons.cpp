@@ -1,4 +1,4 @@
-#include "forms/shell/toolbar_icons.h"
+#include "forms/base/toolbar_icons.h"
 
 #include <QIconEngine>
 #include <QLinearGradient>

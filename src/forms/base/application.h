@@ -5,7 +5,8 @@
 // this class is the one place that does so.
 
 #include "core/record/design_case.h"
-#include "forms/shell/platform.h"
+#include "forms/base/main_frame.h"
+#include "forms/base/platform.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -21,6 +22,11 @@ namespace akuenza {
 
 class App;
 class MDIFofm;
+class MainFrame;
+
+// Makes the program's main window for the application object; the shell
+// provides it.
+std::unique_ptr<MainFrame> makeMainWindow(App& app);
 
 // Base of every child form of the main window's work area.
 class Form : public QWidget {
@@ -67,7 +73,10 @@ public:
     DesignCase record;
 
     Platform& platform() { return platform_; }
-    MDIFofm& mainWindow() { return *mainWindow_; }
+    // The main window as the windows of a case know it.
+    MainFrame& frame() { return *mainWindow_; }
+    // The main window itself, for the shell, the program and its tests.
+    MDIFofm& mainWindow();
 
     // A message box through the seam. While it is up, modalBoxUp() is true,
     // so a close request of the main window cannot end the program half-way.
@@ -156,7 +165,7 @@ private:
     ModalForm* findDialog(std::type_index type) const;
 
     Platform& platform_;
-    std::unique_ptr<MDIFofm> mainWindow_;
+    std::unique_ptr<MainFrame> mainWindow_;
     std::unordered_map<std::type_index, QPointer<QMdiSubWindow>> forms_;
     std::unordered_map<std::type_index, QPointer<ModalForm>> dialogs_;
     // The work-area window that last became the active one.

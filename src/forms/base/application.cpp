@@ -1,8 +1,7 @@
-#include "forms/shell/application.h"
+#include "forms/base/application.h"
 
-#include "forms/shell/controls.h"
-#include "forms/shell/main_window.h"
-#include "forms/shell/twips.h"
+#include "forms/base/controls.h"
+#include "forms/base/twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,7 +13,7 @@ namespace akuenza {
 
 Form::Form(App& app) : app_(app) {}
 
-ModalForm::ModalForm(App& app) : QDialog(&app.mainWindow()), app_(app)
+ModalForm::ModalForm(App& app) : QDialog(&app.frame()), app_(app)
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
@@ -38,7 +37,7 @@ public:
 
 } // namespace
 
-App::App(Platform& platform) : platform_(platform), mainWindow_(std::make_unique<MDIFofm>(*this))
+App::App(Platform& platform) : platform_(platform), mainWindow_(makeMainWindow(*this))
 {
     QObject::connect(mainWindow_->workArea(), &QMdiArea::subWindowActivated, mainWindow_.get(),
                      [this](QMdiSubWindow* sub) {

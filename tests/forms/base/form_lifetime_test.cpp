@@ -3,7 +3,7 @@
 #include "support/form_test.h"
 
 #include "forms/facilities/square_basin_dialog.h"
-#include "forms/shell/twips.h"
+#include "forms/base/twips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "forms/shell/controls.h"
+#include "forms/base/controls.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 #pragma once
-#include "forms/shell/platform.h"
+#include "forms/base/platform.h"
 
 #include <QMessageBox>
 

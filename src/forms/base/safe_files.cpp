@@ -1,5 +1,5 @@
 // The POSIX implementation of the program's file reading and writing.
-#include "forms/shell/safe_files.h"
+#include "forms/base/safe_files.h"
 
 #include <QFile>
 #include <QRandomGenerator>

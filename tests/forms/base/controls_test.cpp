@@ -1,5 +1,5 @@
 // The controls' shared behaviour, driven through real widgets.
-#include "forms/shell/controls.h"
+#include "forms/base/controls.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,0 +1,52 @@
+# The program is built in floors, each using only the floors below it:
+#   app            the program, its command line
+#   forms/shell    the main window, its menus, and the life of a case (new, open, save)
+#   forms/project, forms/report   the project file's windows, the sheet, print image, printing
+#   forms/conditions, forms/facilities   the designed windows of a case
+#   forms/base     controls, the application object and form lifetime, the platform seam,
+#                  twips, fonts, icons, file writing
+#   core           the record, numbers, formulas, the run, the codecs (no Qt)
+# Fails on an include that runs from a floor to a higher one, and on Qt in the core.
+set(floors "core" "forms/base" "forms/conditions|forms/facilities" "forms/project|forms/report" "forms/shell" "app")
+
+function(floor_of path out)
+  set(level 0)
+  foreach(floor IN LISTS floors)
+    string(REPLACE "|" ";" folders "${floor}")
+    foreach(folder IN LISTS folders)
+      if(path MATCHES "^${folder}/")
+        set(${out} ${level} PARENT_SCOPE)
+        return()
+      endif()
+    endforeach()
+    math(EXPR level "${level} + 1")
+  endforeach()
+  set(${out} -1 PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*.cpp" "${SOURCE_DIR}/src/*.h")
+set(offenders "")
+foreach(source IN LISTS sources)
+  floor_of("${source}" own)
+  if(own LESS 0)
+    list(APPEND offenders "${source}: in no floor")
+    continue()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/src/${source}" includes REGEX "^#include [\"<]")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "^#include \"([^\"]+)\"")
+      floor_of("${CMAKE_MATCH_1}" used)
+      if(used GREATER own)
+        list(APPEND offenders "${source} (floor ${own}) includes ${CMAKE_MATCH_1} (floor ${used})")
+      endif()
+    elseif(own EQUAL 0 AND line MATCHES "^#include <Q")
+      list(APPEND offenders "${source}: the core uses Qt (${line})")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" lines)
+  message(FATAL_ERROR "Includes that run up the floors:\n${lines}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} sources checked, every include runs down the floors")

@@ -91,9 +91,10 @@ struct OpenedResults {
 };
 
 // Whether the results an opened case shows are those its inputs give: the
-// run could compute them, the file held the result lines, and the inputs
-// pass the checks of "計　算". A case that fails opens with an empty results
-// row and without save and print, as after an edit, until the next run.
+// run could compute them, the file held the result lines, the inputs pass
+// the checks of "計　算", and the file was read to its end. A case that fails
+// opens with an empty results row and without save and print, as after an
+// edit, until the next run.
 OpenedResults judgeResults(App& app, const ReadProject& read, bool computed)
 {
     Form11& results = app.form<Form11>();
@@ -104,6 +105,12 @@ OpenedResults judgeResults(App& app, const ReadProject& read, bool computed)
         return {};
     if (const std::optional<FailedCheck> failed = checkDesignConditions(app.record, results.runEntries()))
         return {false, QString::fromStdString(failed->message)};
+    // A file cut short lost some of the case: the windows after the cut hold
+    // no part of it (a rainfall dialog half read prints a time and an
+    // intensity that disagree, a well case reads as none), so no result
+    // stands on it. The cut itself has been said already.
+    if (read.truncated())
+        return {};
     if (well && !std::isfinite(app.record.wellEffectiveDepthH))
         return {false, QString::fromUtf8(kWellDepthNotComputable)};
     return {true, QString()};

@@ -8,7 +8,7 @@
 #include "forms/report/report_case.h"
 
 #include "core/record/cp932.h"
-#include "forms/project/project_files.h"
+#include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
 

@@ -131,13 +131,14 @@ TEST_F(OpenedResults, AFileCutShortBeforeItsResultLinesShowsNoPlaceholderAndPrin
     // The square basin's file: 23 lines of conditions, 14 of the basin,
     // then Q1 and ΣFc as shown (lines 38 and 39) and the well's check box.
     ASSERT_EQ(lines_.size(), 41); // and the empty rest after the last CR LF
-    for (int kept : {8, 23, 37, 38}) {
+    // Cut after its result lines, the well's check box is lost with the
+    // rest: a well case would read as none, so no cut file keeps results.
+    for (int kept : {8, 23, 37, 38, 39}) {
         const QString file = cutAfter(kept);
         ASSERT_EQ(openProjectCase(app(), file, WhenCaseOpen::Replace), OpenedCase::WithoutResults) << kept;
         expectNoResults(file);
     }
-    // Cut after its result lines, the case keeps the results it computed.
-    ASSERT_EQ(openProjectCase(app(), cutAfter(39), WhenCaseOpen::Replace), OpenedCase::WithResults);
+    ASSERT_EQ(openProjectCase(app(), cutAfter(40), WhenCaseOpen::Replace), OpenedCase::WithResults);
 }
 
 TEST_F(OpenedResults, ASoilLineThatDoesNotConvertTakesNothingFromTheCaseBefore)

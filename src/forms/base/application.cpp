@@ -83,6 +83,21 @@ void App::showError(const QString& text)
     ask({text, QStringLiteral("エラーメッセージ"), MessageButtons::Ok, MessageIcon::Exclamation, Answer::Ok});
 }
 
+QWidget* App::window(std::string_view name)
+{
+    for (const NamedWindow& w : windows_)
+        if (name == w.name)
+            return w.open(*this);
+    return nullptr;
+}
+
+QWidget* App::control(std::string_view windowName, std::string_view controlName)
+{
+    QWidget* w = window(windowName);
+    return w ? w->findChild<QWidget*>(QString::fromLatin1(controlName.data(), static_cast<qsizetype>(controlName.size())))
+             : nullptr;
+}
+
 Form* App::loadedForm(std::type_index type) const
 {
     const auto it = forms_.find(type);

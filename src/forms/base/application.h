@@ -13,8 +13,10 @@
 #include <QWidget>
 
 #include <memory>
+#include <string_view>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 class QMdiSubWindow;
 
@@ -61,6 +63,14 @@ public:
 
 private:
     App& app_;
+};
+
+// A window of a case known by its designed name, as the project file's lines
+// and the messages name it ("Form1", "Form12", "Form2"…).
+struct NamedWindow {
+    const char* name;
+    // The window, created hidden in its design state when it is not loaded.
+    QWidget* (*open)(App& app);
 };
 
 class App {
@@ -156,6 +166,16 @@ public:
     }
     void unloadDialog(std::type_index type);
 
+    // The windows of a case by their designed names; the shell names them
+    // when it makes the main window, as it alone sees every window.
+    void nameWindows(std::vector<NamedWindow> windows) { windows_ = std::move(windows); }
+    // The window of that designed name, created hidden when it is not
+    // loaded; nullptr for a name no window has.
+    QWidget* window(std::string_view name);
+    // The control of that designed name (its object name) in that window,
+    // the window created as above; nullptr when there is none.
+    QWidget* control(std::string_view window, std::string_view control);
+
     // Ends the program at once, without questions.
     void endProgram();
     bool programEnded() const { return ended_; }
@@ -165,6 +185,8 @@ private:
     ModalForm* findDialog(std::type_index type) const;
 
     Platform& platform_;
+    // Named before the main window is made, which names them.
+    std::vector<NamedWindow> windows_;
     std::unique_ptr<MainFrame> mainWindow_;
     std::unordered_map<std::type_index, QPointer<QMdiSubWindow>> forms_;
     std::unordered_map<std::type_index, QPointer<ModalForm>> dialogs_;

@@ -227,42 +227,6 @@ QPushButton* Form1::dimensionButton(int n) const
     return n >= 1 && n <= 6 ? buttons[n - 1] : nullptr;
 }
 
-ConditionEntries Form1::entries() const
-{
-    ConditionEntries e;
-    e.optU1 = opt_u1->isChecked();
-    e.optU2 = opt_u2->isChecked();
-    e.txtU = txt_u->text().toStdString();
-    e.txtC = txt_c->text().toStdString();
-    e.txtA = txt_a->text().toStdString();
-    e.txtI = txt_i->text().toStdString();
-    e.opt7 = opt7->isChecked();
-    e.opt8 = opt8->isChecked();
-    e.txt1 = txt1->text().toStdString();
-    e.chkT = chk_t->value() == 1;
-    e.txtT = txt_t->text().toStdString();
-    e.txtTk = txt_tk->text().toStdString();
-    e.soilListIndex = cbo1->listIndex();
-    e.soilText = cbo1->text().toStdString();
-    e.txtCf = txt_cf->text().toStdString();
-    for (int n = 1; n <= kFamilyCount; ++n)
-        e.facility[static_cast<std::size_t>(n - 1)] = facilityCheck(n)->value() == 1;
-    return e;
-}
-
-QWidget* Form1::control(std::string_view name) const
-{
-    const std::pair<std::string_view, QWidget*> controls[] = {
-        {"opt_u1", opt_u1}, {"txt_u", txt_u}, {"txt_c", txt_c},   {"txt_a", txt_a}, {"txt_i", txt_i},
-        {"opt7", opt7},     {"txt1", txt1},   {"txt_t", txt_t},   {"txt_tk", txt_tk}, {"cbo1", cbo1},
-        {"txt_cf", txt_cf},
-    };
-    for (const auto& [controlName, widget] : controls)
-        if (controlName == name)
-            return widget;
-    return nullptr;
-}
-
 // ------------------------------------------------------------ reactions
 
 void Form1::connectReactions()

@@ -67,11 +67,6 @@ public:
     CheckBox* facilityCheck(int n) const;
     QPushButton* dimensionButton(int n) const;
 
-    // What the form holds, for the calculation run.
-    ConditionEntries entries() const;
-    // A control the calculation run sends the engineer to, by its designed name.
-    QWidget* control(std::string_view name) const;
-
 private:
     void buildQ1Frame();
     void buildRunoffFrame();

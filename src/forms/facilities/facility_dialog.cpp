@@ -40,12 +40,6 @@ BoxTexts FacilityDialog::texts() const
     return out;
 }
 
-TextBox* FacilityDialog::boxNamed(std::string_view name) const
-{
-    const std::size_t i = family_.boxIndex(name);
-    return i < boxes_.size() ? boxes_[i] : nullptr;
-}
-
 void FacilityDialog::placeDrawing(QWidget* drawing, const char* name, int left, int top, int width, int height)
 {
     drawing->setObjectName(QString::fromLatin1(name));

@@ -36,8 +36,6 @@ public:
     BoxTexts texts() const;
     // The boxes in the order of the family's boxes.
     const std::vector<TextBox*>& boxes() const { return boxes_; }
-    // A box by its designed name; nullptr for a name the family does not have.
-    TextBox* boxNamed(std::string_view name) const;
 
 protected:
     // Where the builder puts the controls it makes: the addresses of the

@@ -2,6 +2,7 @@
 
 #include "forms/conditions/design_conditions_form.h"
 #include "forms/facilities/family_dialogs.h"
+#include "forms/facilities/window_snapshot.h"
 #include "forms/base/twips.h"
 
 #include <QHBoxLayout>
@@ -87,20 +88,10 @@ Form11::Form11(App& app) : Form(app)
 
 // ------------------------------------------------------------------- run
 
-RunEntries Form11::runEntries()
-{
-    RunEntries entries;
-    entries.conditions = app().form<Form1>().entries();
-    for (int selector = 1; selector <= kFamilyCount; ++selector)
-        if (const FacilityDialog* dialog = loadedDialogOf(app(), selector))
-            entries.dialogs[static_cast<std::size_t>(selector - 1)] = {true, dialog->texts()};
-    return entries;
-}
-
 void Form11::cmd1_Click()
 {
     // The windows' entries, gathered once, through the core's whole run.
-    const RunEntries entries = runEntries();
+    const RunEntries entries = runEntries(app());
     const RunOutcome outcome = calculationRun(app().record, entries);
     if (outcome.checksPassed)
         Frame1->show();
@@ -111,9 +102,9 @@ void Form11::cmd1_Click()
     }
 }
 
-void Form11::Zairyou_1() { copyDesignConditions(app().record, app().form<Form1>().entries()); }
+void Form11::Zairyou_1() { copyDesignConditions(app().record, conditionEntries(app())); }
 
-bool Form11::Zairyou_2() { return show(computeResults(app().record, runEntries())); }
+bool Form11::Zairyou_2() { return show(computeResults(app().record, runEntries(app()))); }
 
 bool Form11::show(const RunOutcome& outcome)
 {
@@ -148,10 +139,12 @@ void Form11::showFailure(const FailedCheck& failed)
     }
     QWidget* focus = nullptr;
     if (failed.focus) {
-        if (failed.focus->family == 0)
-            focus = app().form<Form1>().control(failed.focus->control);
-        else
-            focus = showOnlyDialogOf(app(), failed.focus->family).boxNamed(failed.focus->control);
+        if (failed.focus->family == 0) {
+            focus = app().control("Form1", failed.focus->control);
+        } else {
+            showOnlyDialogOf(app(), failed.focus->family);
+            focus = app().control(facilityFamily(failed.focus->family)->form, failed.focus->control);
+        }
     }
     app().showError(text(failed.message));
     if (failed.chooseSquareBasin)

@@ -31,9 +31,6 @@ public:
     // message) and nothing is shown.
     bool Zairyou_2();
 
-    // What the design conditions form and the facility dialogs hold, gathered once.
-    RunEntries runEntries();
-
     void Form_Activate() override;
     void Form_Unload() override;
 

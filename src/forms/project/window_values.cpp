@@ -1,74 +1,11 @@
 #include "forms/project/window_values.h"
 
 #include "core/facilities/facility_families.h"
-#include "forms/conditions/design_conditions_form.h"
-#include "forms/conditions/flow_time_dialog.h"
-#include "forms/conditions/inlet_time_dialog.h"
-#include "forms/conditions/rainfall_dialog.h"
-#include "forms/conditions/runoff_dialog.h"
-#include "forms/facilities/family_dialogs.h"
-#include "forms/facilities/results_form.h"
+#include "forms/base/controls.h"
 
 #include <QAbstractButton>
 
 namespace akuenza {
-
-QWidget* projectWindow(App& app, std::string_view window)
-{
-    if (window == "Form1")
-        return &app.form<Form1>();
-    if (window == "Form11")
-        return &app.form<Form11>();
-    if (window == "Form12")
-        return &app.form<Form12>();
-    if (window == "Form13")
-        return &app.dialog<Form13>();
-    if (window == "Form16")
-        return &app.form<Form16>();
-    if (window == "Form22")
-        return &app.dialog<Form22>();
-    for (const FacilityFamily& family : facilityFamilies())
-        if (window == family.form)
-            return &dialogOf(app, family.selector);
-    return nullptr;
-}
-
-QWidget* projectControl(App& app, const ProjectItem& item)
-{
-    if (item.kind == LineKind::RecordField)
-        return nullptr;
-    QWidget* window = projectWindow(app, item.window);
-    return window ? window->findChild<QWidget*>(QString::fromLatin1(item.control)) : nullptr;
-}
-
-ControlValue valueOf(const QWidget* control, LineKind kind)
-{
-    ControlValue v;
-    switch (kind) {
-    case LineKind::Text:
-        if (auto* box = qobject_cast<const QLineEdit*>(control))
-            v.text = box->text().toStdString();
-        break;
-    case LineKind::Caption:
-        if (auto* label = qobject_cast<const QLabel*>(control))
-            v.text = label->text().toStdString();
-        break;
-    case LineKind::Option:
-        if (auto* option = qobject_cast<const QRadioButton*>(control))
-            v.chosen = option->isChecked();
-        break;
-    case LineKind::Check:
-        if (auto* check = qobject_cast<const CheckBox*>(control))
-            v.number = check->value();
-        break;
-    case LineKind::ListIndex:
-        if (auto* list = qobject_cast<const ComboBox*>(control))
-            v.number = list->listIndex();
-        break;
-    case LineKind::RecordField: break;
-    }
-    return v;
-}
 
 void assign(QWidget* control, LineKind kind, const ControlValue& v)
 {
@@ -153,7 +90,7 @@ QString facilityBoxCaption(App& app, const FacilityFamily& family, std::string_v
     const std::string_view digits = control.substr(3, control.size() - 4);
     const bool columns = !family.checks.empty();
     if (columns) {
-        const QWidget* dialog = projectWindow(app, family.form);
+        const QWidget* dialog = app.window(family.form);
         const QString check = QStringLiteral("chk") + QChar(digits[0]);
         if (const auto* box = dialog ? dialog->findChild<const QAbstractButton*>(check) : nullptr)
             parts << box->text().remove(QStringLiteral("浸透面")).simplified().remove(u'　');

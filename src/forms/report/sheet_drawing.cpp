@@ -1,6 +1,7 @@
 #include "forms/report/sheet_drawing.h"
 
 #include "forms/report/current_sheet.h"
+#include "forms/facilities/window_snapshot.h"
 #include "forms/report/drawing_target.h"
 #include "forms/base/application.h"
 #include "forms/base/platform.h"

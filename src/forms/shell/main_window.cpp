@@ -5,6 +5,7 @@
 #include "forms/conditions/rainfall_dialog.h"
 #include "forms/conditions/runoff_dialog.h"
 #include "forms/facilities/results_form.h"
+#include "forms/facilities/window_snapshot.h"
 #include "forms/facilities/circular_basin_dialog.h"
 #include "forms/facilities/ditch_pipe_dialog.h"
 #include "forms/facilities/infiltration_well_dialog.h"
@@ -47,6 +48,9 @@ const QString kProgramTitle = QStringLiteral("アクエンザ");
 
 MDIFofm::MDIFofm(App& app) : app_(app)
 {
+    // The windows of a case by their designed names, for the project file
+    // and for the run that sends the engineer to a box.
+    app_.nameWindows(designedWindows());
     setObjectName(QStringLiteral("MDIFofm"));
     setWindowTitle(kProgramTitle);
     setWindowIcon(programIcon());

@@ -97,13 +97,12 @@ struct OpenedResults {
 // edit, until the next run.
 OpenedResults judgeResults(App& app, const ReadProject& read, bool computed)
 {
-    Form11& results = app.form<Form11>();
     const bool well = app.form<Form1>().chk6->value() == 1;
     if (!computed)
         return {};
     if (!read.find("Form11", "lbl3") || !read.find("Form11", "lbl6") || (well && !read.find("Form11", "Label1")))
         return {};
-    if (const std::optional<FailedCheck> failed = checkDesignConditions(app.record, results.runEntries()))
+    if (const std::optional<FailedCheck> failed = checkDesignConditions(app.record, runEntries(app)))
         return {false, QString::fromStdString(failed->message)};
     // A file cut short lost some of the case: the windows after the cut hold
     // no part of it (a rainfall dialog half read prints a time and an
@@ -288,7 +287,7 @@ bool openProjectFile(App& app, const QString& path, WhenCaseOpen whenOpen)
 bool saveProjectFile(App& app, const QString& path)
 {
     const WrittenProject written = writeProject(
-        [&app](const ProjectItem& item) { return valueOf(projectControl(app, item), item.kind); }, app.record);
+        [&app](const ProjectItem& item) { return projectValue(app, item); }, app.record);
     // The rainfall and inlet-time dialogs were read for the file; they stay hidden.
     app.hide<Form12>();
     if (Form13* inlet = app.loadedDialog<Form13>())

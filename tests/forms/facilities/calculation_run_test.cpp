@@ -300,7 +300,7 @@ TEST_F(CalculationRun, AllSixteenRowsAddUpInTheirOrder)
             if (auto* check = d.findChild<CheckBox*>(QString::fromLatin1(column)))
                 check->setValue(1);
         for (const auto& [name, text] : entries)
-            d.boxNamed(name)->setText(QString::fromLatin1(text));
+            qobject_cast<TextBox*>(app().control(d.objectName().toLatin1().constData(), name))->setText(QString::fromLatin1(text));
     };
     fill(1, {{"txt11w", "0.5"}, {"txt11h", "1"}, {"txt11n", "2"}, {"txt12w", "3"}, {"txt12h", "1.2"}, {"txt12n", "3"},
              {"txt21w", "0.7"}, {"txt21h", "1"}, {"txt21n", "2"}, {"txt22w", "12"}, {"txt22h", "1.5"}, {"txt22n", "1"}});

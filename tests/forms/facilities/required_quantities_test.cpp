@@ -9,6 +9,7 @@
 
 #include "core/facilities/required_quantities.h"
 #include "forms/facilities/family_dialogs.h"
+#include "forms/facilities/window_snapshot.h"
 
 #include <array>
 #include <cstdint>
@@ -50,10 +51,10 @@ public:
 
     RequiredQuantities required()
     {
-        return requiredQuantities(app_.record, app_.form<Form11>().runEntries());
+        return requiredQuantities(app_.record, runEntries(app_));
     }
 
-    TextBox& boxOf(const RequiredRow& row) { return *dialogOf(app_, row.selector).boxNamed(row.box); }
+    TextBox& boxOf(const RequiredRow& row) { return *qobject_cast<TextBox*>(app_.control(row.form, row.box)); }
 
     // Every row's quantity typed into its box: O.K, and one step less NG;
     // then the box holds its text again.

@@ -9,19 +9,11 @@ Answer HeadlessPlatform::messageBox(const MessageRequest& request)
     // One line per box: its lines joined, so a log keeps each message whole.
     QString line = request.text;
     line.replace(QLatin1Char('\n'), QStringLiteral(" "));
-    messages_ << line;
     if (echo_) {
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());
         std::fflush(stderr);
     }
     return request.defaultButton;
-}
-
-QStringList HeadlessPlatform::takeMessages()
-{
-    QStringList out;
-    out.swap(messages_);
-    return out;
 }
 
 } // namespace akuenza

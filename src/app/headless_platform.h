@@ -5,14 +5,14 @@
 
 #include "forms/base/platform.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace akuenza {
 
 class HeadlessPlatform final : public Platform {
 public:
-    // Quiet: the messages are kept (takeMessages) but not written out, as a
-    // benchmark that runs the windows without anyone watching needs.
+    // Quiet: the messages are not written out, as a benchmark that runs the
+    // windows without anyone watching needs.
     explicit HeadlessPlatform(bool echo = true) : echo_(echo) {}
 
     Answer messageBox(const MessageRequest& request) override;
@@ -23,12 +23,8 @@ public:
     bool openInTextEditor(const QString&) override { return false; }
     void runModal(QDialog&) override {}
 
-    // Every message shown since the last call, as written to standard error.
-    QStringList takeMessages();
-
 private:
     bool echo_;
-    QStringList messages_;
 };
 
 } // namespace akuenza

@@ -208,8 +208,6 @@ struct GroupDeciders {
     }
 };
 
-constexpr std::size_t kLargestProjectFile = 1 << 20;
-
 } // namespace
 
 const std::vector<ProjectGroup>& projectLayout()

@@ -100,6 +100,10 @@ struct ReadProject {
     const ControlValue* find(std::string_view window, std::string_view control) const;
 };
 
+// A project file holds at most 161 short lines; anything far larger is not
+// one, and is neither read in whole nor decoded.
+inline constexpr std::size_t kLargestProjectFile = 1 << 20;
+
 // Reads a project file's bytes. A file whose first two lines are not
 // "True"/"False", or whose bytes are not CP932 text, is not a project file.
 ReadProject readProject(std::string_view bytes);

@@ -181,23 +181,23 @@ void TwoColumnDialog::buildTwoColumns(int checkTop, const char* caption1, const 
                                      rows.begin() + static_cast<std::ptrdiff_t>(first + 3));
     };
     auto block = [](Slot<QLabel> mark, const char* caption, const std::vector<RowSlots>& rows,
-                    std::array<Slot<QFrame>, 3> bracket) { return BlockSlots{mark, caption, rows, bracket, true}; };
-    buildColumns({checkTop, checkTop + 420, false, true},
+                    std::array<Slot<QFrame>, 3> bracket) {
+        return BlockSlots{.mark = mark, .markCaption = caption, .rows = rows, .bracket = bracket, .hasBracket = true};
+    };
+    buildColumns({.checkTop = checkTop, .rowsTop = checkTop + 420, .checkFocusesFirstBox = true},
                  {
-                     {{&chk1, "chk1"},
-                      caption1,
-                      {block({&lbl11, "lbl11"}, "①", type(0),
-                             {{{&Line111, "Line111"}, {&Line112, "Line112"}, {&Line113, "Line113"}}}),
-                       block({&lbl12, "lbl12"}, "②", type(3),
-                             {{{&Line121, "Line121"}, {&Line122, "Line122"}, {&Line123, "Line123"}}})},
-                      false},
-                     {{&chk2, "chk2"},
-                      caption2,
-                      {block({&lbl21, "lbl21"}, "①", type(6),
-                             {{{&Line211, "Line211"}, {&Line212, "Line212"}, {&Line213, "Line213"}}}),
-                       block({&lbl22, "lbl22"}, "②", type(9),
-                             {{{&Line221, "Line221"}, {&Line222, "Line222"}, {&Line223, "Line223"}}})},
-                      false},
+                     {.check = {&chk1, "chk1"},
+                      .checkCaption = caption1,
+                      .blocks = {block({&lbl11, "lbl11"}, "①", type(0),
+                                       {{{&Line111, "Line111"}, {&Line112, "Line112"}, {&Line113, "Line113"}}}),
+                                 block({&lbl12, "lbl12"}, "②", type(3),
+                                       {{{&Line121, "Line121"}, {&Line122, "Line122"}, {&Line123, "Line123"}}})}},
+                     {.check = {&chk2, "chk2"},
+                      .checkCaption = caption2,
+                      .blocks = {block({&lbl21, "lbl21"}, "①", type(6),
+                                       {{{&Line211, "Line211"}, {&Line212, "Line212"}, {&Line213, "Line213"}}}),
+                                 block({&lbl22, "lbl22"}, "②", type(9),
+                                       {{{&Line221, "Line221"}, {&Line222, "Line222"}, {&Line223, "Line223"}}})}},
                  });
 }
 

@@ -53,16 +53,16 @@ protected:
     };
     // One basin or facility type: a mark ①/②, its rows, a bracket of three lines.
     struct BlockSlots {
-        Slot<QLabel> mark; // no member: the block has no mark
+        Slot<QLabel> mark{}; // no member: the block has no mark
         const char* markCaption = nullptr;
-        std::vector<RowSlots> rows;
-        std::array<Slot<QFrame>, 3> bracket; // no member: an unnamed bracket, or none
+        std::vector<RowSlots> rows{};
+        std::array<Slot<QFrame>, 3> bracket{}; // no member: an unnamed bracket, or none
         bool hasBracket = false;
     };
     struct ColumnSlots {
-        Slot<CheckBox> check; // no member: the column is always in use
+        Slot<CheckBox> check{}; // no member: the column is always in use
         const char* checkCaption = nullptr;
-        std::vector<BlockSlots> blocks;
+        std::vector<BlockSlots> blocks{};
         bool hidden = false;
     };
     struct Grid {

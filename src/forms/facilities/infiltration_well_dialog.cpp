@@ -13,24 +13,20 @@ Form18::Form18(App& app) : FacilityDialog(app, 6, "浸透井（吸込槽）", 54
     placeTwips(lblReference, 120, 2940, 5220, 300);
 
     // Enter: diameter, depth, count; the count box has no Enter handling.
-    buildColumns({0, 3420, false, false},
+    // Type ② stands in the design but is hidden.
+    buildColumns({.checkTop = 0, .rowsTop = 3420},
                  {
-                     {{},
-                      nullptr,
-                      {{{&lbl1, "lbl1"},
-                        "①",
-                        {{&lbl11d, &txt1d, &lbl12d}, {&lbl11h, &txt1h, &lbl12h}, {&lbl11n, &txt1n, &lbl12n}},
-                        {},
-                        false}},
-                      false},
-                     {{},
-                      nullptr,
-                      {{{&lbl2, "lbl2"},
-                        "②",
-                        {{&lbl21d, &txt2d, &lbl22d}, {&lbl21h, &txt2h, &lbl22h}, {&lbl21n, &txt2n, &lbl22n}},
-                        {},
-                        false}},
-                      true},
+                     {.blocks = {{.mark = {&lbl1, "lbl1"},
+                                  .markCaption = "①",
+                                  .rows = {{&lbl11d, &txt1d, &lbl12d},
+                                           {&lbl11h, &txt1h, &lbl12h},
+                                           {&lbl11n, &txt1n, &lbl12n}}}}},
+                     {.blocks = {{.mark = {&lbl2, "lbl2"},
+                                  .markCaption = "②",
+                                  .rows = {{&lbl21d, &txt2d, &lbl22d},
+                                           {&lbl21h, &txt2h, &lbl22h},
+                                           {&lbl21n, &txt2n, &lbl22n}}}},
+                      .hidden = true},
                  });
 }
 

@@ -13,16 +13,14 @@ Form15::Form15(App& app) : FacilityDialog(app, 5, "透水性舗装及び浸透�
     placeTwips(lblHeading, 120, 2880, 5220, 300);
 
     // Ticking a facility opens its boxes without moving the focus.
-    buildColumns({3240, 3660, false, false},
+    buildColumns({.checkTop = 3240, .rowsTop = 3660},
                  {
-                     {{&chk1, "chk1"},
-                      "透水性舗装",
-                      {{{}, nullptr, {{&lbl11h, &txt1h, &lbl12h}, {&lbl11s, &txt1s, &lbl12s}}, {}, false}},
-                      false},
-                     {{&chk2, "chk2"},
-                      "浸透池",
-                      {{{}, nullptr, {{&lbl21h, &txt2h, &lbl22h}, {&lbl21s, &txt2s, &lbl22s}}, {}, false}},
-                      false},
+                     {.check = {&chk1, "chk1"},
+                      .checkCaption = "透水性舗装",
+                      .blocks = {{.rows = {{&lbl11h, &txt1h, &lbl12h}, {&lbl11s, &txt1s, &lbl12s}}}}},
+                     {.check = {&chk2, "chk2"},
+                      .checkCaption = "浸透池",
+                      .blocks = {{.rows = {{&lbl21h, &txt2h, &lbl22h}, {&lbl21s, &txt2s, &lbl22s}}}}},
                  });
 }
 

@@ -12,31 +12,23 @@ Form5::Form5(App& app) : FacilityDialog(app, 2, "浸透桝　長方形砕石層"
     placeTwips(lblSurface, 120, 2760, 5220, 300);
 
     // Types ① and ② side by side; Enter runs through ① and on into ②.
-    const std::array<Slot<QFrame>, 3> bracket{};
-    buildColumns({0, 3180, true, false},
+    // Each type has an unnamed bracket.
+    buildColumns({.checkTop = 0, .rowsTop = 3180, .enterAcrossColumns = true},
                  {
-                     {{},
-                      nullptr,
-                      {{{&lbl1, "lbl1"},
-                        "①",
-                        {{&lbl11w, &txt1w, &lbl12w},
-                         {&lbl11l, &txt1l, &lbl12l},
-                         {&lbl11h, &txt1h, &lbl12h},
-                         {&lbl11n, &txt1n, &lbl12n}},
-                        bracket,
-                        true}},
-                      false},
-                     {{},
-                      nullptr,
-                      {{{&lbl2, "lbl2"},
-                        "②",
-                        {{&lbl21w, &txt2w, &lbl22w},
-                         {&lbl21l, &txt2l, &lbl22l},
-                         {&lbl21h, &txt2h, &lbl22h},
-                         {&lbl21n, &txt2n, &lbl22n}},
-                        bracket,
-                        true}},
-                      false},
+                     {.blocks = {{.mark = {&lbl1, "lbl1"},
+                                  .markCaption = "①",
+                                  .rows = {{&lbl11w, &txt1w, &lbl12w},
+                                           {&lbl11l, &txt1l, &lbl12l},
+                                           {&lbl11h, &txt1h, &lbl12h},
+                                           {&lbl11n, &txt1n, &lbl12n}},
+                                  .hasBracket = true}}},
+                     {.blocks = {{.mark = {&lbl2, "lbl2"},
+                                  .markCaption = "②",
+                                  .rows = {{&lbl21w, &txt2w, &lbl22w},
+                                           {&lbl21l, &txt2l, &lbl22l},
+                                           {&lbl21h, &txt2h, &lbl22h},
+                                           {&lbl21n, &txt2n, &lbl22n}},
+                                  .hasBracket = true}}},
                  });
 }
 

@@ -29,8 +29,6 @@ namespace akuenza {
 namespace {
 
 const QString kFilter = QStringLiteral("アクエンザ(.qzk)|*.qzk");
-// A project file holds at most 161 short lines; anything far larger is not one.
-constexpr qint64 kLargestProjectFile = 1 << 20;
 
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
@@ -255,7 +253,7 @@ OpenedCase openProjectCase(App& app, const QString& path, WhenCaseOpen whenOpen)
     // Only a regular file is read: a pipe or a device is refused at once
     // instead of holding the program.
     QByteArray bytes;
-    const FileOutcome loaded = readRegularFile(path, kLargestProjectFile + 1, &bytes);
+    const FileOutcome loaded = readRegularFile(path, static_cast<qint64>(kLargestProjectFile) + 1, &bytes);
     if (!loaded.ok()) {
         const QString heading = loaded.failedStep == FileOutcome::Step::Open ? QStringLiteral("ファイルを開けません。")
                                                                              : QStringLiteral("ファイルを読み込めません。");

@@ -171,18 +171,21 @@ std::optional<QString> fiveBlockCase(Session& s)
     for (CheckBox* column : square.findChildren<CheckBox*>())
         if (column->value() == 0)
             click(column);
+    auto box = [&s](const char* form, const std::string& name) {
+        return qobject_cast<TextBox*>(s.app.control(form, name));
+    };
     for (const char* row : {"11", "12", "21", "22"}) {
-        type(square.boxNamed(std::string("txt") + row + "w"), half);
-        type(square.boxNamed(std::string("txt") + row + "h"), one);
-        type(square.boxNamed(std::string("txt") + row + "n"), two);
+        type(box(facilityFamily(1)->form, std::string("txt") + row + "w"), half);
+        type(box(facilityFamily(1)->form, std::string("txt") + row + "h"), one);
+        type(box(facilityFamily(1)->form, std::string("txt") + row + "n"), two);
     }
     click(f1.chk2);
     click(f1.cmd2);
-    FacilityDialog& rect = dialogOf(s.app, 2);
-    type(rect.boxNamed("txt1w"), half);
-    type(rect.boxNamed("txt1l"), one);
-    type(rect.boxNamed("txt1h"), one);
-    type(rect.boxNamed("txt1n"), two);
+    dialogOf(s.app, 2);
+    type(box(facilityFamily(2)->form, "txt1w"), half);
+    type(box(facilityFamily(2)->form, "txt1l"), one);
+    type(box(facilityFamily(2)->form, "txt1h"), one);
+    type(box(facilityFamily(2)->form, "txt1n"), two);
     return calculate(s);
 }
 
@@ -463,14 +466,18 @@ QString fullProjectFile(bool everyGroup, QString* error)
             *error = QStringLiteral("the case could not be saved");
         return path;
     }
-    // The windows' values, with the well chosen as well.
+    // The windows' values, with the well chosen as well, and the typed soil
+    // the well's run asks for, so that the case opens without a message.
     const WrittenProject written = writeProject(
         [&s](const ProjectItem& item) {
-            if (std::string_view(item.window) == "Form1" && std::string_view(item.control) == "chk6")
+            const std::string_view window = item.window, control = item.control;
+            if (window == "Form1" && control == "chk6")
                 return ControlValue{{}, false, 1, std::nullopt};
-            if (QWidget* control = projectControl(s.app, item))
-                return valueOf(control, item.kind);
-            return ControlValue{};
+            if (window == "Form1" && control == "txt_t")
+                return ControlValue{"砂質土", false, 0, std::nullopt};
+            if (window == "Form1" && control == "txt_tk")
+                return ControlValue{"0.001", false, 0, std::nullopt};
+            return projectValue(s.app, item);
         },
         s.app.record);
     QFile f(path);

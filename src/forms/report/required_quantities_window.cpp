@@ -21,8 +21,8 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// The table's columns as requiredTableCells gives them.
-enum Column { kDialog, kKind, kPerUnit, kNow, kFcNow, kRequired, kUnit, kRemark, kColumns };
+// The cells requiredTableCells gives, by column.
+enum Cell { kCellDialog, kCellKind, kCellPerUnit, kCellNow, kCellFcNow, kCellRequired, kCellUnit, kCellRemark };
 
 const QString kVoided = QStringLiteral("入力が変更されたため、必要数量を消しました。"
                                        "「計　算」を押すと、新しい計算結果の必要数量を表示します。");
@@ -41,7 +41,7 @@ RequiredQuantitiesWindow::RequiredQuantitiesWindow(App& app) : Form(app)
     setObjectName(QStringLiteral("RequiredQuantities"));
     setWindowTitle(QStringLiteral("必要数量"));
     setWindowIcon(programIcon());
-    setFixedSize(twipsToPixels(10935), twipsToPixels(4680));
+    setFixedSize(twipsToPixels(11955), twipsToPixels(4680));
 
     lblHeading = makeLabel(this, "lblHeading", QStringLiteral("★　必 要 数 量"));
     QFont heading = lblHeading->font();
@@ -83,19 +83,19 @@ RequiredQuantitiesWindow::RequiredQuantitiesWindow(App& app) : Form(app)
     grdRows->verticalHeader()->hide();
     grdRows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdRows->horizontalHeader()->setStretchLastSection(true);
-    placeTwips(grdRows, 120, 1380, 10695, 2640);
+    placeTwips(grdRows, 120, 1380, 11715, 2640);
     connect(grdRows, &QTableWidget::currentCellChanged, this, [this] { updateButton(); });
 
     lblNote = makeLabel(this, "lblNote", QString());
     lblNote->setWordWrap(true);
     lblNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    placeTwips(lblNote, 120, 4080, 7440, 540);
+    placeTwips(lblNote, 120, 4080, 8460, 540);
 
     cmdEnter = makeButton(this, "cmdEnter", QStringLiteral("数量を入力"));
-    placeTwips(cmdEnter, 7680, 4140, 1620, 420);
+    placeTwips(cmdEnter, 8700, 4140, 1620, 420);
     connect(cmdEnter, &QPushButton::clicked, this, &RequiredQuantitiesWindow::cmdEnter_Click);
     cmdClose = makeButton(this, "cmdClose", QStringLiteral("閉じる"));
-    placeTwips(cmdClose, 9420, 4140, 1395, 420);
+    placeTwips(cmdClose, 10440, 4140, 1395, 420);
     connect(cmdClose, &QPushButton::clicked, this, &RequiredQuantitiesWindow::closeLater);
 
     showVoided();
@@ -142,21 +142,32 @@ void RequiredQuantitiesWindow::showRun()
     lblBalance->setText(text(formatDigits(std::fabs(r->shortfall), "0.000")) + QStringLiteral(" m3/hr"));
     setTextColour(lblTotal, c.adequate ? QColor(Qt::black) : Form11::shortfallColour());
 
+    // The texts of the text table; beside the dialog, the box as the
+    // dialog captions it (two rows of one dialog may name the same kind),
+    // and the required quantity with its unit.
     const auto cells = requiredTableCells(*r);
-    QStringList headings;
-    for (const std::string& h : cells.front())
-        headings << text(h);
-    grdRows->setHorizontalHeaderLabels(headings);
+    const auto& h = cells.front();
+    grdRows->setHorizontalHeaderLabels({text(h[kCellDialog]), QStringLiteral("入力欄"), text(h[kCellKind]),
+                                        text(h[kCellPerUnit]), text(h[kCellNow]), text(h[kCellFcNow]),
+                                        text(h[kCellRequired]), text(h[kCellRemark])});
     grdRows->setRowCount(static_cast<int>(r->rows.size()));
-    for (std::size_t i = 1; i < cells.size(); ++i)
+    for (std::size_t i = 1; i < cells.size(); ++i) {
+        const auto& c = cells[i];
+        const RequiredRow& row = r->rows[i - 1];
+        const QString required = row.hasQuantity() ? text(c[kCellRequired] + " " + c[kCellUnit]) : QString();
+        const QString texts[kColumns] = {text(c[kCellDialog]),  boxCaption(app(), row.form, row.box),
+                                         text(c[kCellKind]),    text(c[kCellPerUnit]),
+                                         text(c[kCellNow]),     text(c[kCellFcNow]),
+                                         required,              text(c[kCellRemark])};
         for (int column = 0; column < kColumns; ++column) {
-            auto* item = new QTableWidgetItem(text(cells[i][static_cast<std::size_t>(column)]));
+            auto* item = new QTableWidgetItem(texts[column]);
             const bool number = column >= kPerUnit && column <= kRequired;
             item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             if (column == kRequired)
                 item->setFont(lblQ1->font());
             grdRows->setItem(static_cast<int>(i - 1), column, item);
         }
+    }
     lblNote->setText(r->rows.empty() ? QString::fromUtf8(kRequiredNoRows) : kNextStep);
     shown_ = std::move(r);
 

@@ -36,6 +36,8 @@ public:
     QLabel* lblTotal = nullptr;   // "∑Ｆc= 48.000 m3/hr  ∴ NG"
     QLabel* lblBalanceCaption = nullptr; // "◎　不足量" or "◎　余裕量"
     QLabel* lblBalance = nullptr; // "8.250 m3/hr"
+    // One line per facility row of the run, in the order of the total.
+    enum Column { kDialog, kBox, kKind, kPerUnit, kNow, kFcNow, kRequired, kRemark, kColumns };
     QTableWidget* grdRows = nullptr;
     QLabel* lblNote = nullptr;    // why nothing is shown, or what to do next
     QPushButton* cmdEnter = nullptr; // 数量を入力

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 
 #include <map>
+#include <set>
 
 namespace akuenza::test {
 
@@ -92,13 +93,19 @@ TEST_F(RequiredQuantitiesWindowTest, EachRowsQuantityEnteredMakesTheCaseOk)
     ASSERT_EQ(w.grdRows->rowCount(), static_cast<int>(expected.rows.size()));
     ASSERT_GE(expected.rows.size(), 2u);
     const std::map<QString, QString> before = facilityTexts();
+    // Rows naming the same kind are told apart by their box.
+    std::set<QString> boxes;
+    for (int i = 0; i < w.grdRows->rowCount(); ++i)
+        boxes.insert(cell(w, i, RequiredQuantitiesWindow::kDialog) + cell(w, i, RequiredQuantitiesWindow::kBox));
+    EXPECT_EQ(boxes.size(), expected.rows.size());
 
     int entered = 0;
     for (int i = 0; i < w.grdRows->rowCount(); ++i) {
         const RequiredRow& row = expected.rows[static_cast<std::size_t>(i)];
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(cell(w, i, 1).toStdString(), row.name);
-        EXPECT_EQ(cell(w, i, 5).toStdString(), row.required);
+        using W = RequiredQuantitiesWindow;
+        EXPECT_EQ(cell(w, i, W::kKind).toStdString(), row.name);
+        EXPECT_EQ(cell(w, i, W::kRequired).toStdString(), row.required + " " + row.unit);
         w.grdRows->setCurrentCell(i, 0);
         EXPECT_EQ(w.cmdEnter->isEnabled(), row.hasQuantity());
         if (row.status != RequiredStatus::Required)
@@ -125,7 +132,7 @@ TEST_F(RequiredQuantitiesWindowTest, EachRowsQuantityEnteredMakesTheCaseOk)
         EXPECT_EQ(f11().lbl9->text(), u"∴ O.K"_qs);
         ASSERT_TRUE(w.showsRun());
         EXPECT_EQ(w.lblBalanceCaption->text(), u"◎　余裕量"_qs);
-        EXPECT_EQ(cell(w, i, 5), QString::fromStdString(row.required)); // it is exactly enough
+        EXPECT_EQ(cell(w, i, W::kRequired).toStdString(), row.required + " " + row.unit); // exactly enough
 
         type(box, before.at(key));
         calculate();

@@ -400,7 +400,7 @@ QString helpText()
           QStringLiteral("印刷と同じページの PDF ファイルにします。")}},
         {QStringLiteral("--required"),
          {QStringLiteral("画面を開かずに、各プロジェクトファイルを計算し、施設ごとに"),
-          QStringLiteral("判定を∴ O.Kにする必要数量の表を標準出力に表示します。")}},
+          QStringLiteral("判定を「∴ O.K」にする必要数量の表を標準出力に表示します。")}},
         {QStringLiteral("--tsv"),
          {QStringLiteral("必要数量を、見出しの1行と施設ごとの1行のタブ区切りで"),
           QStringLiteral("表示します（ファイル、画面、入力欄、施設、Q、現在の数量、"),

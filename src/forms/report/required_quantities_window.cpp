@@ -85,6 +85,11 @@ RequiredQuantitiesWindow::RequiredQuantitiesWindow(App& app) : Form(app)
     grdRows->horizontalHeader()->setStretchLastSection(true);
     placeTwips(grdRows, 120, 1380, 11715, 2640);
     connect(grdRows, &QTableWidget::currentCellChanged, this, [this] { updateButton(); });
+    // The headings of the text table; beside the dialog, its box.
+    const auto h = requiredTableCells(RequiredQuantities{}).front();
+    grdRows->setHorizontalHeaderLabels({text(h[kCellDialog]), QStringLiteral("入力欄"), text(h[kCellKind]),
+                                        text(h[kCellPerUnit]), text(h[kCellNow]), text(h[kCellFcNow]),
+                                        text(h[kCellRequired]), text(h[kCellRemark])});
 
     lblNote = makeLabel(this, "lblNote", QString());
     lblNote->setWordWrap(true);
@@ -111,7 +116,6 @@ void RequiredQuantitiesWindow::clearShown()
     for (QLabel* l : {lblQ1, lblTotal, lblBalance})
         l->setText(QString());
     lblBalanceCaption->setText(QStringLiteral("◎　不足量"));
-    grdRows->clear();
     grdRows->setRowCount(0);
 }
 
@@ -146,10 +150,6 @@ void RequiredQuantitiesWindow::showRun()
     // dialog captions it (two rows of one dialog may name the same kind),
     // and the required quantity with its unit.
     const auto cells = requiredTableCells(*r);
-    const auto& h = cells.front();
-    grdRows->setHorizontalHeaderLabels({text(h[kCellDialog]), QStringLiteral("入力欄"), text(h[kCellKind]),
-                                        text(h[kCellPerUnit]), text(h[kCellNow]), text(h[kCellFcNow]),
-                                        text(h[kCellRequired]), text(h[kCellRemark])});
     grdRows->setRowCount(static_cast<int>(r->rows.size()));
     for (std::size_t i = 1; i < cells.size(); ++i) {
         const auto& c = cells[i];

@@ -125,6 +125,7 @@ TEST_F(RequiredQuantitiesWindowTest, EachRowsQuantityEnteredMakesTheCaseOk)
         EXPECT_EQ(double(record().totalInfiltrationFc), 0.0);
         EXPECT_FALSE(w.showsRun());
         EXPECT_EQ(w.grdRows->rowCount(), 0);
+        EXPECT_EQ(w.grdRows->horizontalHeaderItem(W::kBox)->text(), u"入力欄"_qs); // the headings stay
         EXPECT_EQ(w.lblTotal->text(), QString());
         EXPECT_FALSE(w.cmdEnter->isEnabled());
 

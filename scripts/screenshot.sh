@@ -2,7 +2,8 @@
 # Takes screenshots of the program on a virtual X display (Xvfb): the main
 # window at start and after 新規作成, each facility dialog, the design
 # conditions form with the well and after Enter, the message boxes and the
-# version window, the print image with an NG and an O.K verdict and the first
+# version window, the print image with an NG and an O.K verdict, 必要数量 of the
+# NG case before and after 数量を入力 and 計　算, and the first
 # printed page as PDF (rendered with pdftoppm), with the Japanese text as the
 # engineer sees it. Fails when the X server holds any other title than the
 # designed one for a window.

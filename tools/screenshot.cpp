@@ -16,6 +16,7 @@
 #include "forms/report/picture_box.h"
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
+#include "forms/report/required_quantities_window.h"
 #include "forms/base/application.h"
 #include "forms/shell/main_window.h"
 #include "forms/base/program_setup.h"
@@ -243,6 +244,20 @@ int main(int argc, char** argv)
     const bool exported = akuenza::exportPdf(app, pdf, &pdfError);
     std::printf("%s %s %s\n", exported ? "exported" : "FAILED", qPrintable(pdf), qPrintable(pdfError));
     ok = exported && ok;
+
+    // 必要数量 of the NG case; then its first row's quantity entered with
+    // 数量を入力 and 計　算 pressed, the window showing the O.K run.
+    app.form<akuenza::Form7>().Men_FCls->trigger();
+    settle();
+    main.showRequiredQuantities();
+    ok = save(main, folder, QStringLiteral("required-quantities-ng.png")) && ok;
+    akuenza::RequiredQuantitiesWindow& required = app.form<akuenza::RequiredQuantitiesWindow>();
+    required.cmdEnter->click();
+    app.form<akuenza::Form11>().cmd1->click();
+    ok = save(main, folder, QStringLiteral("required-quantities-ok.png")) && ok;
+    app.unload<akuenza::RequiredQuantitiesWindow>();
+    basins.txt11n->setText(QStringLiteral("2"));
+
     ok = showVerdict(QStringLiteral("20"), QStringLiteral("print-image-ok.png"), false) && ok;
     app.form<akuenza::Form7>().Men_FCls->trigger();
     settle();

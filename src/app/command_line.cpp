@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
 #include "app/headless_platform.h"
+#include "core/facilities/required_quantities.h"
+#include "forms/facilities/results_form.h"
+#include "forms/facilities/window_snapshot.h"
 #include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
@@ -40,12 +43,13 @@ CommandLine mistake(const QString& text)
 }
 
 // What the options and files say together, once every argument is read.
-CommandLine judge(bool help, bool version, bool writeSheet, bool pdf, bool outGiven, const QString& out,
-                  const QStringList& files)
+CommandLine judge(bool help, bool version, bool writeSheet, bool pdf, bool required, bool tsv, bool outGiven,
+                  const QString& out, const QStringList& files)
 {
     CommandLine command;
     command.files = files;
     command.out = out;
+    command.tsv = tsv;
     if (help) {
         command.action = CommandLine::Action::Help;
         return command;
@@ -54,6 +58,12 @@ CommandLine judge(bool help, bool version, bool writeSheet, bool pdf, bool outGi
         command.action = CommandLine::Action::Version;
         return command;
     }
+    if (required && (writeSheet || pdf))
+        return mistake(QStringLiteral("--required は --write-sheet、--pdf と共には指定できません。"));
+    if (required && files.isEmpty())
+        return mistake(QStringLiteral("必要数量を求めるプロジェクトファイルを指定してください。"));
+    if (tsv && !required)
+        return mistake(QStringLiteral("--tsv は --required と共に指定してください。"));
     if (pdf && (files.size() != 2 || writeSheet))
         return mistake(QStringLiteral("--pdf にはプロジェクトファイルと出力する PDF ファイルを指定してください。"));
     if (writeSheet && files.isEmpty())
@@ -62,6 +72,10 @@ CommandLine judge(bool help, bool version, bool writeSheet, bool pdf, bool outGi
         return mistake(QStringLiteral("--out は --write-sheet と共に指定してください。"));
     if (pdf) {
         command.action = CommandLine::Action::Pdf;
+        return command;
+    }
+    if (required) {
+        command.action = CommandLine::Action::Required;
         return command;
     }
     if (writeSheet) {
@@ -224,6 +238,46 @@ int writePdf(const QString& project, const QString& pdf)
     return kExitDone;
 }
 
+// Each case in a program of its own, opened exactly as 開く opens it and run
+// as 計　算 runs it; its table of required quantities (or its tab-separated
+// lines) goes to standard output. A case that cannot be opened, or whose run
+// gives no required quantities (refused, the well), does not stop the others.
+int printRequiredQuantities(const QStringList& cases, bool tsv)
+{
+    int failed = 0;
+    if (tsv)
+        std::fputs(requiredQuantitiesTsvHeading().c_str(), stdout);
+    bool first = true;
+    for (const QString& path : cases) {
+        HeadlessPlatform platform;
+        App app(platform);
+        const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        if (openProjectCase(app, path, WhenCaseOpen::Replace) == OpenedCase::NotOpened) {
+            printLine(stderr, QStringLiteral("必要数量を求められませんでした：%1").arg(absolute));
+            ++failed;
+            continue;
+        }
+        const RequiredQuantities result = requiredQuantities(app.record, runEntries(app));
+        const QByteArray caseFile = path.toUtf8();
+        if (tsv) {
+            std::fputs(requiredQuantitiesTsv(result, std::string_view(caseFile.constData(), caseFile.size())).c_str(),
+                       stdout);
+        } else {
+            if (!first)
+                std::fputs("\n", stdout);
+            std::fputs(("計算ファイル：" + caseFile.toStdString() + "\n").c_str(), stdout);
+            std::fputs(requiredQuantitiesTable(result).c_str(), stdout);
+        }
+        std::fflush(stdout);
+        first = false;
+        if (!result.ok()) {
+            printLine(stderr, QStringLiteral("必要数量を求められませんでした：%1").arg(absolute));
+            ++failed;
+        }
+    }
+    return failed == 0 ? kExitDone : kExitFailed;
+}
+
 } // namespace
 
 QStringList programArguments(int argc, char** argv)
@@ -236,7 +290,8 @@ QStringList programArguments(int argc, char** argv)
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    bool help = false, version = false, writeSheet = false, pdf = false, outGiven = false;
+    bool help = false, version = false, writeSheet = false, pdf = false, required = false, tsv = false,
+         outGiven = false;
     QString out;
     QStringList files;
     bool optionsEnded = false;
@@ -284,6 +339,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
                      : name == QLatin1String("--version")     ? &version
                      : name == QLatin1String("--write-sheet") ? &writeSheet
                      : name == QLatin1String("--pdf")         ? &pdf
+                     : name == QLatin1String("--required")    ? &required
+                     : name == QLatin1String("--tsv")         ? &tsv
                                                               : nullptr;
         if (!flag)
             return mistake(QStringLiteral("不明なオプションです：%1").arg(name));
@@ -291,7 +348,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
             return mistake(QStringLiteral("%1 には値を指定できません：%2").arg(name, argument));
         *flag = true;
     }
-    return judge(help, version, writeSheet, pdf, outGiven, out, files);
+    return judge(help, version, writeSheet, pdf, required, tsv, outGiven, out, files);
 }
 
 int displayWidth(QStringView text)
@@ -325,6 +382,7 @@ QString helpText()
                                   "  akuenza [ファイル.qzk]\n"
                                   "  akuenza --write-sheet ファイル.qzk... [--out 書き込み先]\n"
                                   "  akuenza --pdf ファイル.qzk 出力.pdf\n"
+                                  "  akuenza --required ファイル.qzk... [--tsv]\n"
                                   "  akuenza --help | --version\n"
                                   "\n"
                                   "プロジェクトファイル（.qzk）を一つ指定すると、画面を開いてそのファイルを\n"
@@ -341,6 +399,13 @@ QString helpText()
         {QStringLiteral("--pdf"),
          {QStringLiteral("画面を開かずに、プロジェクトファイルの計算書を"),
           QStringLiteral("印刷と同じページの PDF ファイルにします。")}},
+        {QStringLiteral("--required"),
+         {QStringLiteral("画面を開かずに、各プロジェクトファイルを計算し、施設ごとに"),
+          QStringLiteral("判定を「∴ O.K」にする必要数量の表を標準出力に表示します。")}},
+        {QStringLiteral("--tsv"),
+         {QStringLiteral("必要数量を、見出しの1行と施設ごとの1行のタブ区切りで"),
+          QStringLiteral("表示します（ファイル、画面、入力欄、施設、Q、現在の数量、"),
+          QStringLiteral("必要数量、単位）。")}},
         {QStringLiteral("-h, --help"), {QStringLiteral("この説明を表示します。")}},
         {QStringLiteral("-v, --version"), {QStringLiteral("バージョンを表示します。")}},
         {QStringLiteral("--"), {QStringLiteral("これより後の引数は、- で始まってもファイル名とします。")}},
@@ -350,7 +415,8 @@ QString helpText()
         {QStringLiteral("0"), {QStringLiteral("正常に終了しました。")}},
         {QStringLiteral("1"),
          {QStringLiteral("プロジェクトファイルを開けなかったか、計算書または PDF を"),
-          QStringLiteral("書き込めませんでした。画面を表示できないときも 1 です。")}},
+          QStringLiteral("書き込めませんでした。必要数量を求められなかったとき、"),
+          QStringLiteral("画面を表示できないときも 1 です。")}},
         {QStringLiteral("2"), {QStringLiteral("オプションまたはファイルの指定に誤りがあります。")}},
     });
     return text;
@@ -382,6 +448,7 @@ int answerBeforeStart(const CommandLine& command)
         return -1;
     case CommandLine::Action::WriteSheet:
     case CommandLine::Action::Pdf:
+    case CommandLine::Action::Required:
         return -1;
     }
     return -1;
@@ -389,7 +456,8 @@ int answerBeforeStart(const CommandLine& command)
 
 bool runsWithoutWindow(const CommandLine& command)
 {
-    return command.action == CommandLine::Action::WriteSheet || command.action == CommandLine::Action::Pdf;
+    return command.action == CommandLine::Action::WriteSheet || command.action == CommandLine::Action::Pdf ||
+           command.action == CommandLine::Action::Required;
 }
 
 void prepareRunWithoutWindow()
@@ -426,6 +494,8 @@ int runWithoutWindow(const CommandLine& command)
 {
     if (command.action == CommandLine::Action::Pdf)
         return writePdf(command.files[0], command.files[1]);
+    if (command.action == CommandLine::Action::Required)
+        return printRequiredQuantities(command.files, command.tsv);
     return writeSheets(command.files, command.out);
 }
 

@@ -10,12 +10,16 @@
 //                                   SHEET.txt may not be one of the cases (exit 2)
 //   akuenza --pdf CASE.qzk OUT.pdf  the case's printed pages as a PDF, without a window
 //                                   (OUT.pdf may not be the case itself: exit 2)
+//   akuenza --required CASE.qzk... [--tsv]
+//                                   each case opened as 開く does and run, and the
+//                                   table of 必要数量 printed to standard output
+//                                   (with --tsv: tab-separated, one heading line)
 //   akuenza --version, --help
 //
 // The arguments are read before any QApplication exists, so a mistake,
 // --help and --version need no display. Exit status: 0 done, 1 a case that
-// could not be opened or written (or no display for the window), 2 a mistake
-// in the arguments.
+// could not be opened or written, or whose run gave no required quantities
+// (or no display for the window), 2 a mistake in the arguments.
 
 #include <QString>
 #include <QStringList>
@@ -25,10 +29,11 @@ namespace akuenza {
 
 // What the arguments ask for.
 struct CommandLine {
-    enum class Action { Window, Help, Version, WriteSheet, Pdf };
+    enum class Action { Window, Help, Version, WriteSheet, Pdf, Required };
     Action action = Action::Window;
     QStringList files; // the project files (and, for --pdf, the PDF last)
     QString out;       // --out, empty when not given
+    bool tsv = false;  // --tsv: the required quantities tab-separated
     QString error;     // a mistake in the arguments, in Japanese; empty when none
 };
 
@@ -55,7 +60,7 @@ int displayWidth(QStringView text);
 // exit status, or -1 when the program goes on to start.
 int answerBeforeStart(const CommandLine& command);
 
-// Whether the run is one without a window (--write-sheet, --pdf).
+// Whether the run is one without a window (--write-sheet, --pdf, --required).
 bool runsWithoutWindow(const CommandLine& command);
 
 // Before the QApplication of a run without a window: Qt's offscreen platform
@@ -77,8 +82,8 @@ public:
     PlatformStartGuard& operator=(const PlatformStartGuard&) = delete;
 };
 
-// Runs --write-sheet or --pdf once the QApplication exists; returns the
-// exit status.
+// Runs --write-sheet, --pdf or --required once the QApplication exists;
+// returns the exit status.
 int runWithoutWindow(const CommandLine& command);
 
 } // namespace akuenza

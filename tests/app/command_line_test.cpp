@@ -5,7 +5,10 @@
 
 #include "app/command_line.h"
 
+#include "core/facilities/required_quantities.h"
+#include "forms/facilities/window_snapshot.h"
 #include "forms/facilities/square_basin_dialog.h"
+#include "forms/report/required_quantities_window.h"
 #include "forms/shell/project_files.h"
 #include "forms/report/printing.h"
 #include "forms/report/sheet_file.h"
@@ -224,6 +227,55 @@ TEST_F(CommandLine, TheOutputIsNeverOneOfTheCasesBeingRead)
     EXPECT_FALSE(QFile::exists(path(u"sintou.txt"_qs)));
 }
 
+// 必要数量 of saved cases: the table and the tab-separated lines are what
+// the window's run gives for the case opened as 開く opens it; a case
+// without quantities (the well) or one that cannot be opened is on standard
+// error and in the exit status, and does not stop the others.
+TEST_F(CommandLine, RequiredQuantitiesOfSavedCases)
+{
+    const QString cases = QStringLiteral(AKUENZA_GOLDEN_CASES);
+    const QStringList names = {u"clay-ng.qzk"_qs, u"increase-ng.qzk"_qs, u"square-ok.qzk"_qs};
+    QString table, tsv = QString::fromStdString(requiredQuantitiesTsvHeading());
+    int rows = 0;
+    for (const QString& name : names) {
+        ASSERT_TRUE(openProjectFile(app(), cases + u"/"_qs + name, WhenCaseOpen::Replace));
+        const RequiredQuantities r = requiredQuantities(record(), runEntries(app()));
+        ASSERT_TRUE(r.ok()) << name.toStdString();
+        rows += static_cast<int>(r.rows.size());
+        table += (table.isEmpty() ? u""_qs : u"\n"_qs) + u"計算ファイル："_qs + name + u"\n"_qs +
+                 QString::fromStdString(requiredQuantitiesTable(r));
+        tsv += QString::fromStdString(requiredQuantitiesTsv(r, name.toStdString()));
+    }
+
+    const ProgramRun plain = runProgram(QStringList{u"--required"_qs} + names, cases);
+    EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_EQ(plain.err, QString());
+    EXPECT_EQ(plain.out, table);
+    // The clay case lacks water; the O.K case has some in hand.
+    EXPECT_TRUE(plain.out.contains(u"不足="_qs) && plain.out.contains(u"余裕="_qs)) << plain.out.toStdString();
+
+    const ProgramRun lines = runProgram(QStringList{u"--required"_qs, u"--tsv"_qs} + names, cases);
+    EXPECT_EQ(lines.exitCode, 0) << lines.err.toStdString();
+    EXPECT_EQ(lines.out, tsv);
+    const QStringList out = lines.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(out.size(), rows + 1);
+    for (const QString& line : out.mid(1)) {
+        const QStringList f = line.split(u'\t');
+        ASSERT_EQ(f.size(), 8) << line.toStdString();
+        EXPECT_TRUE(names.contains(f[0])) << line.toStdString();
+        // The dialog and box are the names the program knows the box by.
+        EXPECT_NE(facilityBox(app(), f[1].toStdString(), f[2].toStdString()), nullptr) << line.toStdString();
+    }
+
+    // The well has no quantities and a missing file no table: status 1, the
+    // other case's table still printed.
+    const ProgramRun mixed = runProgram({u"--required"_qs, u"well.qzk"_qs, u"missing.qzk"_qs, names[0]}, cases);
+    EXPECT_EQ(mixed.exitCode, 1);
+    EXPECT_TRUE(mixed.out.endsWith(table.section(u"\n計算ファイル："_qs, 0, 0))) << mixed.out.toStdString();
+    EXPECT_TRUE(mixed.out.contains(QString::fromUtf8(kRequiredWellCase))) << mixed.out.toStdString();
+    EXPECT_EQ(mixed.err.count(u"必要数量を求められませんでした："_qs), 2) << mixed.err.toStdString();
+}
+
 TEST_F(CommandLine, VersionAndMistakes)
 {
     const ProgramRun version = runProgram({u"--version"_qs}, folder_.path());
@@ -357,6 +409,13 @@ TEST_F(CommandLine, EveryRequestIsAnsweredInJapaneseWithoutADisplay)
         {{u"--write-sheet"_qs, u"A.qzk"_qs, u"--out=no/such/folder/s.txt"_qs}, 1, Err, u"計算書を書き込めませんでした"_qs},
         {{u"--pdf"_qs, u"none.qzk"_qs, u"none.pdf"_qs}, 1, Err, path(u"none.qzk"_qs)},
         {{u"--pdf"_qs, u"A.qzk"_qs, u"no/such/folder/A.pdf"_qs}, 1, Err, path(u"no/such/folder/A.pdf"_qs)},
+        {{u"--required"_qs, u"A.qzk"_qs}, 0, Out, u"計算ファイル：A.qzk\n"_qs},
+        {{u"--tsv"_qs, u"--required"_qs, u"A.qzk"_qs}, 0, Out, u"計算ファイル\t画面\t入力欄\t"_qs},
+        {{u"--required"_qs}, 2, Err, u"必要数量を求めるプロジェクトファイルを指定してください。"_qs},
+        {{u"--tsv"_qs, u"A.qzk"_qs}, 2, Err, u"--tsv は --required と共に"_qs},
+        {{u"--required"_qs, u"--pdf"_qs, u"A.qzk"_qs, u"A.pdf"_qs}, 2, Err, u"--required は --write-sheet、--pdf と"_qs},
+        {{u"--required"_qs, u"A.qzk"_qs, u"--out=s.txt"_qs}, 2, Err, u"--out は --write-sheet と共に"_qs},
+        {{u"--required"_qs, u"none.qzk"_qs}, 1, Err, u"必要数量を求められませんでした："_qs + path(u"none.qzk"_qs)},
     };
     for (const auto& r : runs) {
         QProcessEnvironment environment = withoutDisplay();
@@ -415,7 +474,8 @@ TEST_F(CommandLine, TheHelpListsEveryOptionInAlignedColumns)
     };
     const QString options = columnsOf(u"オプション："_qs);
     for (const QString& option :
-         {u"--write-sheet "_qs, u"--out "_qs, u"--pdf "_qs, u"-h, --help "_qs, u"-v, --version "_qs, u"-- "_qs})
+         {u"--write-sheet "_qs, u"--out "_qs, u"--pdf "_qs, u"--required "_qs, u"--tsv "_qs, u"-h, --help "_qs,
+          u"-v, --version "_qs, u"-- "_qs})
         EXPECT_TRUE(options.contains(option)) << options.toStdString();
     const QString statuses = columnsOf(u"終了ステータス："_qs);
     EXPECT_EQ(statuses.simplified(), u"0 1 2"_qs);

@@ -337,15 +337,20 @@ std::string requiredQuantitiesTable(const RequiredQuantities& result)
     if (result.rows.empty())
         return out + kRequiredNoRows + "\n";
 
+    out += "\n";
+    out += alignedColumns(requiredTableCells(result), {Align::Left, Align::Left, Align::Right, Align::Right,
+                                                       Align::Right, Align::Right, Align::Left, Align::Left});
+    return out;
+}
+
+std::vector<std::vector<std::string>> requiredTableCells(const RequiredQuantities& result)
+{
     std::vector<std::vector<std::string>> rows = {
         {"画面", "施設", "設計浸透量Q(m3/hr)", "現在の数量", "現在のFc(m3/hr)", "必要数量", "単位", "備考"}};
     for (const RequiredRow& r : result.rows)
         rows.push_back({r.dialogCaption, r.name, perUnit(r.perUnit), quantityNow(r.quantity),
                         formatDigits(r.fc, "0.000"), r.required, r.unit, remark(r)});
-    out += "\n";
-    out += alignedColumns(rows, {Align::Left, Align::Left, Align::Right, Align::Right, Align::Right, Align::Right,
-                                 Align::Left, Align::Left});
-    return out;
+    return rows;
 }
 
 std::string requiredQuantitiesTsvHeading()

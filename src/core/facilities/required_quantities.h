@@ -102,6 +102,12 @@ std::size_t displayWidth(std::string_view utf8);
 // aligned by display width; every line ends in "\n".
 std::string requiredQuantitiesTable(const RequiredQuantities& result);
 
+// The cells of the table, its heading row first: 画面, 施設, 設計浸透量Q,
+// 現在の数量, 現在のFc, 必要数量, 単位, 備考 (why a row has no quantity, or
+// that the other rows already cover Q1). The text table and the 必要数量
+// window show these same texts.
+std::vector<std::vector<std::string>> requiredTableCells(const RequiredQuantities& result);
+
 // The heading line of the tab-separated form, ending in "\n".
 std::string requiredQuantitiesTsvHeading();
 // One tab-separated line per row: the case file, the dialog, the quantity

@@ -35,9 +35,11 @@ public:
     virtual void enableReferenceMenu() = 0;
 
     // ---- The enable rule of saving and printing ----
-    // Results are void: overwrite save, print image and print are disabled.
+    // Results are void: overwrite save, print image and print are disabled,
+    // and nothing of them stays on show in the 必要数量 window.
     virtual void disableSaveAndPrintButtons() = 0;
-    // Results exist: print image and print, and overwrite save with a project file.
+    // Results exist: print image and print, and overwrite save with a
+    // project file; an open 必要数量 window shows them.
     virtual void enableSaveAndPrintButtons() = 0;
 
     // ---- The case's file and the folder last chosen in a file dialog ----

@@ -16,6 +16,7 @@
 #include "forms/report/sheet_file.h"
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
+#include "forms/report/required_quantities_window.h"
 #include "forms/base/application.h"
 #include "forms/shell/reference_window.h"
 #include "forms/base/status_texts.h"
@@ -139,6 +140,10 @@ void MDIFofm::buildMenus()
 
     Men_S = bar->addAction(QStringLiteral("参考(&S)"));
 
+    Men_T = bar->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
+    Men_T->setObjectName(QStringLiteral("Men_T"));
+    Men_TReq = Men_T->addAction(QStringLiteral("必要数量(&R)..."));
+
     Men_H = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     Men_H->setObjectName(QStringLiteral("Men_H"));
     Men_HVer = Men_H->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
@@ -148,7 +153,7 @@ void MDIFofm::buildMenus()
         {Men_FOvw, "Men_FOvw"}, {Men_FSav, "Men_FSav"},   {Men_FL2, "Men_FL2"},     {Men_FImg, "Men_FImg"},
         {Men_FPrn, "Men_FPrn"}, {Men_FPdf, "Men_FPdf"},   {Men_FL3, "Men_FL3"},     {Men_FEWri, "Men_FEWri"},
         {Men_FEOpn, "Men_FEOpn"}, {Men_FL4, "Men_FL4"},   {Men_FEnd, "Men_FEnd"},   {Men_S, "Men_S"},
-        {Men_HVer, "Men_HVer"},
+        {Men_TReq, "Men_TReq"}, {Men_HVer, "Men_HVer"},
     };
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
@@ -166,6 +171,8 @@ void MDIFofm::buildMenus()
     connect(Men_FPrn, &QAction::triggered, this, [this] { FilePrint(app_); });
     connect(Men_FPdf, &QAction::triggered, this, [this] { FilePdf(app_); });
     connect(Men_S, &QAction::triggered, this, &MDIFofm::showReference);
+    connect(Men_T, &QMenu::aboutToShow, this, &MDIFofm::Men_F_Click);
+    connect(Men_TReq, &QAction::triggered, this, &MDIFofm::showRequiredQuantities);
     connect(Men_HVer, &QAction::triggered, this, &MDIFofm::showVersion);
 }
 
@@ -264,6 +271,9 @@ void MDIFofm::disableSaveAndPrintButtons()
 {
     for (int index : {3, 5, 6})
         setToolbarButtonEnabled(index, false);
+    // No number of results that no longer stand stays on show.
+    if (requiredWindow_)
+        requiredWindow_->showVoided();
 }
 
 void MDIFofm::enableSaveAndPrintButtons()
@@ -271,13 +281,22 @@ void MDIFofm::enableSaveAndPrintButtons()
     setToolbarButtonEnabled(3, !fileName_.isEmpty());
     setToolbarButtonEnabled(5, true);
     setToolbarButtonEnabled(6, true);
+    if (requiredWindow_ && app_.isShown(requiredWindow_))
+        requiredWindow_->showRun();
+}
+
+void MDIFofm::setPrintImageEnabled(bool enabled)
+{
+    Men_FImg->setEnabled(enabled);
+    const Form1* conditions = enabled ? app_.loaded<Form1>() : nullptr;
+    Men_TReq->setEnabled(enabled && !(conditions && conditions->chk6->value() == 1));
 }
 
 void MDIFofm::disableSaveAndPrintCommands(bool includingWrite)
 {
     Men_FSav->setEnabled(false);
     Men_FOvw->setEnabled(false);
-    Men_FImg->setEnabled(false);
+    setPrintImageEnabled(false);
     Men_FPrn->setEnabled(false);
     Men_FPdf->setEnabled(false);
     if (includingWrite)
@@ -285,18 +304,23 @@ void MDIFofm::disableSaveAndPrintCommands(bool includingWrite)
     disableSaveAndPrintButtons();
 }
 
-void MDIFofm::Men_F_Click()
+bool MDIFofm::resultsStand()
 {
     const DesignCase& rec = app_.record;
     const bool well = app_.form<Form1>().chk6->value() == 1;
-    const bool results = well ? rec.wellEffectiveDepthH != 0.0
-                              : rec.countermeasureRainwaterQ1 != 0.0 && rec.totalInfiltrationFc != 0.0;
-    if (!results) {
+    return well ? rec.wellEffectiveDepthH != 0.0
+                : rec.countermeasureRainwaterQ1 != 0.0 && rec.totalInfiltrationFc != 0.0;
+}
+
+void MDIFofm::Men_F_Click()
+{
+    if (!resultsStand()) {
         disableSaveAndPrintCommands(true);
         return;
     }
-    for (QAction* item : {Men_FSav, Men_FImg, Men_FPrn, Men_FPdf, Men_FEWri})
+    for (QAction* item : {Men_FSav, Men_FPrn, Men_FPdf, Men_FEWri})
         item->setEnabled(true);
+    setPrintImageEnabled(true);
     Men_FOvw->setEnabled(!fileName_.isEmpty());
     enableSaveAndPrintButtons();
 }
@@ -305,8 +329,10 @@ void MDIFofm::Tojiru()
 {
     // The input windows of the case, in their order; the hydrology
     // sub-dialogs are not touched. The print image of the case goes with
-    // it: it would show, and print, a sheet of a case no longer on screen.
+    // it: it would show, and print, a sheet of a case no longer on screen;
+    // so do the required quantities of the case.
     app_.unload<Form7>();
+    app_.unload<RequiredQuantitiesWindow>();
     app_.unload<Form1>();
     app_.unload<Form2>();
     app_.unload<Form5>();
@@ -400,8 +426,9 @@ void MDIFofm::FileSaveAs() { akuenza::FileSaveAs(app_); }
 
 void MDIFofm::enableSaveAndPrintCommands()
 {
-    for (QAction* item : {Men_FSav, Men_FOvw, Men_FImg, Men_FPrn, Men_FEWri})
+    for (QAction* item : {Men_FSav, Men_FOvw, Men_FPrn, Men_FEWri})
         item->setEnabled(true);
+    setPrintImageEnabled(true);
     for (int index : {3, 5, 6})
         setToolbarButtonEnabled(index, true);
 }
@@ -445,6 +472,19 @@ void MDIFofm::closeEvent(QCloseEvent* event)
     }
     app_.endProgram();
     event->accept();
+}
+
+void MDIFofm::showRequiredQuantities()
+{
+    RequiredQuantitiesWindow& window = app_.form<RequiredQuantitiesWindow>();
+    requiredWindow_ = &window;
+    // Over the design conditions: the facility dialog to the right and the
+    // results form with its 計　算 below stay in reach.
+    app_.showAt<RequiredQuantitiesWindow>(0, 0);
+    if (resultsStand())
+        window.showRun();
+    else
+        window.showVoided();
 }
 
 void MDIFofm::showVersion()

@@ -6,6 +6,7 @@
 
 #include "forms/base/main_frame.h"
 
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -18,6 +19,7 @@ class QStatusBar;
 namespace akuenza {
 
 class App;
+class RequiredQuantitiesWindow;
 
 class MDIFofm : public MainFrame {
     Q_OBJECT
@@ -43,6 +45,9 @@ public:
     QAction* Men_FL4 = nullptr;
     QAction* Men_FEnd = nullptr;
     QAction* Men_S = nullptr;
+    // ﾂｰﾙ: 必要数量, usable exactly while 印刷ｲﾒｰｼﾞ is, never for the well.
+    QMenu* Men_T = nullptr;
+    QAction* Men_TReq = nullptr;
     QMenu* Men_H = nullptr;
     QAction* Men_HVer = nullptr;
 
@@ -51,9 +56,10 @@ public:
     QAction* toolbarButton(int index) const;
     void setToolbarButtonEnabled(int index, bool enabled);
     // Results are void: toolbar buttons 3 (overwrite save), 5 (print image)
-    // and 6 (print) are disabled.
+    // and 6 (print) are disabled, and an open 必要数量 window is emptied.
     void disableSaveAndPrintButtons() override;
-    // Results exist: buttons 5 and 6 are enabled, and 3 when the case has a project file.
+    // Results exist: buttons 5 and 6 are enabled, and 3 when the case has a
+    // project file; an open 必要数量 window shows them.
     void enableSaveAndPrintButtons() override;
     void Toolbar1_ButtonClick(int index);
 
@@ -106,8 +112,12 @@ public:
     void Tojiru();
     void FileClose();
     void FileExit();
-    // Recomputes the enabled state of the file commands; runs when the menu opens.
+    // Recomputes the enabled state of the file commands; runs when the menu
+    // opens, and when the ﾂｰﾙ menu opens, whose item follows 印刷ｲﾒｰｼﾞ.
     void Men_F_Click();
+    // 必要数量: opens its window over the design conditions, filled from the
+    // results that stand.
+    void showRequiredQuantities();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +133,12 @@ private:
     // The first size fits inside the screen's free area at any scale.
     void fitToScreen();
 
+    // Whether the results of the case stand: the well's depth, or Q1 and ΣFc.
+    bool resultsStand();
+    // 印刷ｲﾒｰｼﾞ and 必要数量 are enabled together by this one rule, so they
+    // never disagree; 必要数量 stays disabled for the infiltration well.
+    void setPrintImageEnabled(bool enabled);
+
     void showVersion();
     void showReference();
 
@@ -133,6 +149,8 @@ private:
     QString fileName_;
     QString lastFolder_;
     QLabel* filePanel_ = nullptr;
+    // The 必要数量 window while it is loaded.
+    QPointer<RequiredQuantitiesWindow> requiredWindow_;
 };
 
 } // namespace akuenza

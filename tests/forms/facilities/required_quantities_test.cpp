@@ -32,6 +32,7 @@ const QString kNg = u"∴ NG"_qs;
 struct Counts {
     int cases = 0, well = 0, refused = 0, computed = 0;
     int increased = 0, adequate = 0, inadequate = 0;
+    std::array<int, 2> increasedBy{}; // increased cases NG [0] and O.K [1]
     int provenOk = 0, provenNg = 0, covered = 0, cannotBeMet = 0;
     std::array<int, 5> rowsOfFamily{}, ngOfFamily{};
 };
@@ -147,6 +148,8 @@ TEST_P(RequiredQuantitiesThroughTheWindows, EachQuantityGivesOkAndOneStepLessNg)
         EXPECT_EQ(QString::fromStdString(r.comparison.verdict), verdict);
         EXPECT_EQ(r.totalFc, totalFc);
         (r.comparison.adequate ? n.adequate : n.inadequate) += 1;
+        if (r.increased)
+            ++n.increasedBy[r.comparison.adequate ? 1 : 0];
 
         prover.proveRows(r);
         // The boxes hold their texts again: the same verdict and the same ΣFc.
@@ -164,6 +167,8 @@ TEST_P(RequiredQuantitiesThroughTheWindows, EachQuantityGivesOkAndOneStepLessNg)
     EXPECT_GE(n.well, kCasesPerRun / 10);
     EXPECT_GE(n.computed * kRuns, 1000);
     EXPECT_GE(n.increased, kCasesPerRun / 10);
+    EXPECT_GE(n.increasedBy[0], kCasesPerRun / 20); // the increased Q1 is what is compared, O.K and NG
+    EXPECT_GE(n.increasedBy[1], kCasesPerRun / 20);
     EXPECT_GE(n.computed - n.increased, kCasesPerRun / 2);
     EXPECT_GE(n.adequate, kCasesPerRun / 4);
     EXPECT_GE(n.inadequate, kCasesPerRun / 4);
@@ -174,7 +179,7 @@ TEST_P(RequiredQuantitiesThroughTheWindows, EachQuantityGivesOkAndOneStepLessNg)
         EXPECT_GE(n.ngOfFamily[f], kCasesPerRun / 10) << "family " << f + 1;
     }
     std::cout << "cases " << n.cases << ", well " << n.well << ", refused " << n.refused << ", computed "
-              << n.computed << " (increase " << n.increased << ", O.K " << n.adequate << ", NG " << n.inadequate
+              << n.computed << " (increase " << n.increased << ": O.K " << n.increasedBy[1] << ", NG " << n.increasedBy[0] << "; O.K " << n.adequate << ", NG " << n.inadequate
               << "); rows proven O.K " << n.provenOk << ", NG one step less "
               << n.provenNg << ", covered " << n.covered << ", cannot be met " << n.cannotBeMet << "; by family";
     for (std::size_t f = 0; f < 5; ++f)

@@ -53,13 +53,17 @@ TEST_F(MainWindow, MenusAndToolbarCarryTheDesignedCaptions)
     EXPECT_EQ(m.Men_FEOpn->text(), QStringLiteral("起動(&O)"));
     EXPECT_EQ(m.Men_S->text(), QStringLiteral("参考(&S)"));
     EXPECT_EQ(m.Men_S->menu(), nullptr);
+    EXPECT_EQ(m.Men_T->title(), QStringLiteral("ﾂｰﾙ(&T)"));
+    EXPECT_EQ(m.Men_T->actions(), QList<QAction*>{m.Men_TReq});
+    EXPECT_EQ(m.Men_TReq->text(), QStringLiteral("必要数量(&R)..."));
     EXPECT_EQ(m.Men_H->title(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(m.Men_HVer->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
     const QList<QAction*> top = m.menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0], m.Men_F->menuAction());
     EXPECT_EQ(top[1], m.Men_S);
-    EXPECT_EQ(top[2], m.Men_H->menuAction());
+    EXPECT_EQ(top[2], m.Men_T->menuAction());
+    EXPECT_EQ(top[3], m.Men_H->menuAction());
 
     const char* tips[] = {"", "[ファイル]-[新規作成]", "[ファイル]-[開く]", "[ファイル]-[上書き保存]", "",
                           "[ファイル]-[印刷ｲﾒｰｼﾞ]", "[ファイル]-[印刷]"};

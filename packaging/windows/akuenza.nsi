@@ -7,7 +7,9 @@
 ; program-dirs.nsh), the Start menu entry, the .qzk file type and the
 ; uninstall entry, and nothing the engineer made.
 
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs under Debian's
+; wine64 alone, without the 32-bit Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !macro required NAME

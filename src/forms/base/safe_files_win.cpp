@@ -68,6 +68,17 @@ std::wstring systemName(const QString& path)
     return name.toStdWString();
 }
 
+// Whether a folder or file name in the path is longer than any file system
+// of Windows holds (255 characters); Windows itself reports such a name as
+// merely invalid or not found.
+bool hasTooLongName(const QString& path)
+{
+    const QStringList names = QDir::fromNativeSeparators(path).split(u'/');
+    return std::any_of(names.begin(), names.end(), [](const QString& name) { return name.size() > 255; });
+}
+
+FileOutcome nameTooLong(Step step) { return {step, ENAMETOOLONG, false}; }
+
 // The attributes of a name, or INVALID_FILE_ATTRIBUTES (GetLastError set).
 DWORD attributesOf(const std::wstring& name) { return GetFileAttributesW(name.c_str()); }
 
@@ -127,6 +138,8 @@ bool isDiskFile(HANDLE file) { return GetFileType(file) == FILE_TYPE_DISK; }
 FileOutcome readRegularFile(const QString& path, qint64 maxBytes, QByteArray* bytes)
 {
     bytes->clear();
+    if (hasTooLongName(path))
+        return nameTooLong(Step::Open);
     const std::wstring name = systemName(path);
     const DWORD attributes = attributesOf(name);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -158,10 +171,15 @@ FileOutcome readRegularFile(const QString& path, qint64 maxBytes, QByteArray* by
 
 FileOutcome appendToFile(const QString& path, std::string_view bytes)
 {
+    if (hasTooLongName(path))
+        return nameTooLong(Step::Open);
     const std::wstring name = systemName(path);
     const DWORD attributes = attributesOf(name);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return isFolder(Step::Open);
+    // A file marked read-only is kept so, also for an administrator.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return failed(Step::Open, ERROR_ACCESS_DENIED);
 
     // Created here, or there before: a file this append created is removed
     // again when the append fails. Others may read the sheet meanwhile.
@@ -242,6 +260,8 @@ FileReplacement::~FileReplacement()
 
 FileOutcome FileReplacement::begin()
 {
+    if (hasTooLongName(target_))
+        return nameTooLong(Step::Open);
     // Through a symbolic link the file it leads to is replaced, not the link.
     const QFileInfo info(target_);
     const QString canonical = info.exists() ? info.canonicalFilePath() : QString();
@@ -255,15 +275,16 @@ FileOutcome FileReplacement::begin()
         return isFolder(Step::Open);
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
         return failed(Step::Open, ERROR_ACCESS_DENIED); // kept read-only, as opening it for writing would
-    if (exists) {
+    {
         // Opened for writing and nothing written: whether it may be written
-        // (permissions, another program holding it) and whether it is a file.
+        // (permissions, another program holding it) and whether it is a file
+        // at all (a device such as NUL or COM1 has no attributes to read).
         Handle probe(CreateFileW(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!probe.valid())
-            return lastFailure(Step::Open);
-        if (!isDiskFile(probe.get()))
+        if (probe.valid() && !isDiskFile(probe.get()))
             return notRegular(Step::Open);
+        if (!probe.valid() && exists)
+            return lastFailure(Step::Open);
     }
 
     const QString folder = QFileInfo(finalPath).absolutePath();

@@ -4,6 +4,7 @@
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -119,10 +120,20 @@ QStringList withoutBlanks(const QStringList& lines)
 
 std::vector<QStringList> pdfPages(const QString& pdfPath)
 {
+    QFile pdf(pdfPath);
+    if (!pdf.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no PDF to read at " << pdfPath.toStdString();
+        return {};
+    }
     QProcess pdftotext;
-    // The layout mode keeps each printed line on one line of text.
+    // The layout mode keeps each printed line on one line of text. The PDF
+    // is given on standard input, so that no file name has to be understood
+    // by a pdftotext of another system (the Linux one, from the tests of the
+    // Windows build under Wine).
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
-                                                  QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")});
+                                                  QStringLiteral("UTF-8"), QStringLiteral("-"), QStringLiteral("-")});
+    pdftotext.write(pdf.readAll());
+    pdftotext.closeWriteChannel();
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext (poppler-utils) could not read " << pdfPath.toStdString() << ": "
                       << pdftotext.errorString().toStdString();

@@ -317,14 +317,31 @@ wine_run() {
     "${display[@]}" "$wine" "$@"
 }
 
+# The tests that cannot run on Windows, each with its reason. Most meet a
+# full disk through a file-size limit set in a forked child (Windows has
+# neither fork nor such a limit) or a FIFO in the file system (Windows has
+# none); they run on Linux, and the Windows refusal of devices, read-only and
+# held files has tests of its own (SafeFiles.*).
+windows_exclusions=(
+  "PdfExport.AFullDiskLeavesNeitherAHalfPdfNorALostOne"          # fork, file-size limit
+  "SheetFile.AFullDiskLeavesTheEarlierSheetsByteForByte"         # fork, file-size limit
+  "ProjectFiles.OverwritingOntoAFullDiskKeepsTheOldFileWholeAndSaysSo" # fork, file-size limit
+  "ProjectFiles.APipeOrAFolderIsRefusedAtOnceAndNeverReplaced"   # FIFO, fork
+  "CommandLine.ARunThatCannotFinishFailsAtOnceAndLeavesEveryFileAsItWas" # FIFO, /dev/full
+  # The test moves the Documents folder by setting HOME and XDG_CONFIG_HOME;
+  # Windows asks the shell for it and reads neither variable.
+  "DocumentFolders.DialogsStartInDocumentsThenBesideTheCaseAndNeverInTheProgramsFolder"
+)
+
 run_tests() {
   [ -f "$build/bin/core_tests.exe" ] || die "no Windows build in $build yet: scripts/build-windows.sh program"
-  install_missing wine64 wine xvfb xauth
-  local logs=$cache/test-logs failed=0 t
+  install_missing wine64 wine xvfb xauth poppler-utils
+  local logs=$cache/test-logs failed=0 t filter
+  filter="-$(IFS=:; echo "${windows_exclusions[*]}")"
   mkdir -p "$logs"
   for t in core_tests form_tests; do
     say "$t.exe under Wine (log: $logs/$t.log)"
-    if (cd "$build/bin" && QT_QPA_PLATFORM=offscreen wine_run "./$t.exe" "$@") >"$logs/$t.log" 2>&1; then
+    if (cd "$build/bin" && QT_QPA_PLATFORM=offscreen wine_run "./$t.exe" --gtest_filter="$filter" "$@") >"$logs/$t.log" 2>&1; then
       tail -n 3 "$logs/$t.log"
     else
       failed=1
@@ -362,7 +379,8 @@ compare_with_linux() {
     display_pid=$!
     export DISPLAY=":$n"
   fi
-  export WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # A Wine prefix of its own, so that the tests may run meanwhile.
+  export WINEPREFIX="$cache/wine-compare" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   local wine=/usr/lib/wine/wine64
   [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
   wineserver -p 60 || true

@@ -1,10 +1,11 @@
 #include "report_case.h"
 
+#include "support/file_trouble.h"
+
 #include "forms/facilities/circular_basin_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -120,20 +121,10 @@ QStringList withoutBlanks(const QStringList& lines)
 
 std::vector<QStringList> pdfPages(const QString& pdfPath)
 {
-    QFile pdf(pdfPath);
-    if (!pdf.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "no PDF to read at " << pdfPath.toStdString();
-        return {};
-    }
     QProcess pdftotext;
-    // The layout mode keeps each printed line on one line of text. The PDF
-    // is given on standard input, so that no file name has to be understood
-    // by a pdftotext of another system (the Linux one, from the tests of the
-    // Windows build under Wine).
+    // The layout mode keeps each printed line on one line of text.
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
-                                                  QStringLiteral("UTF-8"), QStringLiteral("-"), QStringLiteral("-")});
-    pdftotext.write(pdf.readAll());
-    pdftotext.closeWriteChannel();
+                                                  QStringLiteral("UTF-8"), hostToolPath(pdfPath), QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext (poppler-utils) could not read " << pdfPath.toStdString() << ": "
                       << pdftotext.errorString().toStdString();

@@ -163,7 +163,7 @@ TEST_F(CommandLine, APdfOfASavedCaseHoldsThePagesTheWindowPrints)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     auto text = [&](const QString& pdf) {
         QProcess pdftotext;
-        pdftotext.start(u"pdftotext"_qs, {u"-layout"_qs, hostToolPath(pdf), u"-"_qs});
+        pdftotext.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
         EXPECT_TRUE(pdftotext.waitForFinished(30000));
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     };

@@ -6,11 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#ifdef _WIN32
-#include <QFileInfo>
-
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,21 +16,6 @@
 namespace akuenza::test {
 
 #ifdef _WIN32
-QString hostToolPath(const QString& path)
-{
-    using UnixName = char*(__cdecl*)(const wchar_t*);
-    const auto unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName)
-        return QDir::toNativeSeparators(path);
-    char* name = unixName(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString().c_str());
-    if (!name)
-        return path;
-    const QString result = QString::fromLocal8Bit(name);
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
-}
-
 // Windows has neither fork nor a file-size limit, nor named pipes in the
 // file system: the tests that need them are left out there by name
 // (scripts/build-windows.sh), and fail here if they are run.
@@ -81,8 +62,6 @@ QStringList namesIn(const QString& folder)
 }
 
 #ifndef _WIN32
-QString hostToolPath(const QString& path) { return path; }
-
 bool makeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 
 bool isFifo(const QString& path)

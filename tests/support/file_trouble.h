@@ -25,10 +25,6 @@ bool isFileMessage(const QString& text, const QString& heading, const QString& p
 // Every name in a folder, hidden and special files included.
 QStringList namesIn(const QString& folder);
 bool makeFifo(const QString& path);
-// A file's name as a program of the host reads it: the name itself, except
-// for the Windows tests under Wine, which start Linux's pdftotext and give
-// it the Linux name of the file.
-QString hostToolPath(const QString& path);
 bool isFifo(const QString& path);
 
 } // namespace akuenza::test

@@ -1,7 +1,5 @@
 #include "report_case.h"
 
-#include "support/file_trouble.h"
-
 #include "forms/facilities/circular_basin_dialog.h"
 #include "forms/facilities/rect_basin_dialog.h"
 #include "forms/facilities/square_basin_dialog.h"
@@ -124,7 +122,7 @@ std::vector<QStringList> pdfPages(const QString& pdfPath)
     QProcess pdftotext;
     // The layout mode keeps each printed line on one line of text.
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
-                                                  QStringLiteral("UTF-8"), hostToolPath(pdfPath), QStringLiteral("-")});
+                                                  QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext (poppler-utils) could not read " << pdfPath.toStdString() << ": "
                       << pdftotext.errorString().toStdString();

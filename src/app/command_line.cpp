@@ -21,6 +21,11 @@
 #include <mutex>
 #include <vector>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace akuenza {
 
 namespace {
@@ -452,6 +457,32 @@ int answerBeforeStart(const CommandLine& command)
         return -1;
     }
     return -1;
+}
+
+void useStartingConsole()
+{
+#ifdef _WIN32
+    // A standard stream that leads somewhere (a file or pipe the command
+    // prompt redirected it to) keeps its destination.
+    const auto leadsSomewhere = [](std::FILE* stream) {
+        const int fd = _fileno(stream);
+        return fd >= 0 && _get_osfhandle(fd) >= 0;
+    };
+    const bool outGiven = leadsSomewhere(stdout), errGiven = leadsSomewhere(stderr);
+    if (outGiven && errGiven)
+        return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return; // started from Explorer or a shortcut: there is no console
+    // The program writes UTF-8; the console shows it as such while the
+    // program runs, and the prompt gets its own code page back at the end.
+    static const UINT promptCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    std::atexit([] { SetConsoleOutputCP(promptCodePage); });
+    if (!outGiven && !std::freopen("CONOUT$", "w", stdout))
+        return;
+    if (!errGiven && !std::freopen("CONOUT$", "w", stderr))
+        return;
+#endif
 }
 
 bool runsWithoutWindow(const CommandLine& command)

@@ -63,6 +63,12 @@ int answerBeforeStart(const CommandLine& command);
 // Whether the run is one without a window (--write-sheet, --pdf, --required).
 bool runsWithoutWindow(const CommandLine& command);
 
+// The program is a window program on Windows, started without a console of
+// its own. Started from a command prompt, its text (help, version, messages)
+// goes to that prompt's console, in UTF-8; output already sent to a file or
+// a pipe stays there. Does nothing elsewhere. To be called first in main.
+void useStartingConsole();
+
 // Before the QApplication of a run without a window: Qt's offscreen platform
 // unless another one is chosen, and none of Qt's chatter on standard error
 // (its warnings are about a display nobody sees), so that standard error

@@ -13,6 +13,7 @@
 
 int main(int argc, char** argv)
 {
+    akuenza::useStartingConsole();
     // The arguments are read before anything needs a display: a mistake,
     // --help and --version are answered on any terminal.
     const akuenza::CommandLine early = akuenza::parseCommandLine(akuenza::programArguments(argc, argv));

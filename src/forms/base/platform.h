@@ -42,8 +42,8 @@ public:
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     // Lets the engineer choose and set up the printer; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
-    // Opens a text file in the desktop's text editor without waiting for it;
-    // false if no editor could be started.
+    // Opens a text file in the desktop's text editor (Notepad on Windows)
+    // without waiting for it; false if no editor could be started.
     virtual bool openInTextEditor(const QString& file) = 0;
     // Shows one of the program's own windows modally until it closes.
     virtual void runModal(QDialog& dialog) = 0;

@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QPushButton>
+#ifdef Q_OS_WIN
+#include <QProcess>
+#endif
 
 namespace akuenza {
 namespace {
@@ -119,8 +122,15 @@ bool QtPlatform::choosePrinter(QPrinter& printer)
 
 bool QtPlatform::openInTextEditor(const QString& file)
 {
+#ifdef Q_OS_WIN
+    // Notepad, which reads the sheet's Shift_JIS (CP932) as it is; the name
+    // is passed as one argument, with no shell in between.
+    return QProcess::startDetached(QStringLiteral("notepad.exe"),
+                                   {QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())});
+#else
     // The desktop's own application for text files; no shell in between.
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+#endif
 }
 
 void QtPlatform::runModal(QDialog& dialog) { dialog.exec(); }

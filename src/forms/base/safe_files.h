@@ -11,7 +11,8 @@
 //   stays byte for byte.
 //
 // The interface is the same on every system; safe_files.cpp holds all the
-// system calls (POSIX), so another system supplies its own file.
+// system calls of POSIX, safe_files_win.cpp those of Windows (wide-character
+// names, FlushFileBuffers, MoveFileExW, SetEndOfFile).
 
 #include <QByteArray>
 #include <QString>
@@ -71,7 +72,7 @@ private:
     QString target_;
     QByteArray final_;     // the name the new file takes
     QByteArray temporary_; // empty until begin() created it
-    int descriptor_ = -1;
+    qintptr descriptor_ = -1; // the temporary file's descriptor (its HANDLE on Windows)
     bool committed_ = false;
 };
 

@@ -84,7 +84,8 @@ private:
 QString failureMessage(const QPrinter& printer)
 {
     if (!printer.outputFileName().isEmpty())
-        return QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(printer.outputFileName());
+        return QStringLiteral("ファイル「%1」に書き込めませんでした。")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
     if (!printer.printerName().isEmpty())
         return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer.printerName());
     return QStringLiteral("使用できるプリンタがありません。");

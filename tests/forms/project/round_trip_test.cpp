@@ -147,8 +147,11 @@ protected:
 TEST_P(RoundTrip, RandomCasesSaveOpenAndSaveAgainUnchanged)
 {
     // AKUENZA_WRITE_CORPUS=<folder> keeps every 15th saved case there, as
-    // seeds of the project-file fuzzers (fuzz/corpus/project).
+    // seeds of the project-file fuzzers (fuzz/corpus/project);
+    // AKUENZA_KEEP_CASES=<folder> keeps every one, to compare what another
+    // build of the program makes of them (scripts/build-windows.sh compare).
     const QString corpus = qEnvironmentVariable("AKUENZA_WRITE_CORPUS");
+    const QString kept = qEnvironmentVariable("AKUENZA_KEEP_CASES");
     int computed = 0;
     int withWell = 0, withRainfall = 0, withRunoff = 0;
     std::array<int, 5> withFamily{};
@@ -179,6 +182,11 @@ TEST_P(RoundTrip, RandomCasesSaveOpenAndSaveAgainUnchanged)
         if (!corpus.isEmpty() && n % 15 == 0) {
             QDir().mkpath(corpus);
             QFile::copy(first, QDir(corpus).filePath(u"case-%1.qzk"_qs.arg(n, 3, 10, QLatin1Char('0'))));
+        }
+        if (!kept.isEmpty()) {
+            const QString copy = QDir(kept).filePath(u"case-%1.qzk"_qs.arg(n, 3, 10, QLatin1Char('0')));
+            QFile::remove(copy);
+            ASSERT_TRUE(QDir().mkpath(kept) && QFile::copy(first, copy));
         }
 
         Program opening;

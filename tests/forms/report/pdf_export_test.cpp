@@ -9,6 +9,7 @@
 #include "forms/report/print_image_window.h"
 #include "forms/report/printing.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QToolBar>
@@ -113,12 +114,13 @@ TEST_F(PdfExport, APrinterThatCannotWriteIsNamedAndNothingIsReportedPrinted)
         return true;
     });
     FilePrint(app());
-    expectOneError(QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(unreachable));
+    const QString named = QDir::toNativeSeparators(unreachable); // backslashes on Windows
+    expectOneError(QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(named));
     EXPECT_FALSE(QFileInfo::exists(unreachable));
 
     QString error;
     EXPECT_FALSE(exportPdf(app(), unreachable, &error));
-    EXPECT_EQ(error, QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(unreachable));
+    EXPECT_EQ(error, QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(named));
 }
 
 TEST_F(PdfExport, AFullDiskLeavesNeitherAHalfPdfNorALostOne)

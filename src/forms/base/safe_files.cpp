@@ -161,17 +161,6 @@ FileOutcome appendToFile(const QString& path, std::string_view bytes)
     return failed(Step::Write, error);
 }
 
-FileOutcome replaceFile(const QString& path, std::string_view bytes)
-{
-    FileReplacement file(path);
-    FileOutcome outcome = file.begin();
-    if (outcome.ok())
-        outcome = file.write(bytes);
-    if (outcome.ok())
-        outcome = file.commit();
-    return outcome;
-}
-
 FileReplacement::FileReplacement(const QString& target) : target_(target) {}
 
 FileReplacement::~FileReplacement()

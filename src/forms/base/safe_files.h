@@ -43,7 +43,7 @@ FileOutcome appendToFile(const QString& path, std::string_view bytes);
 
 // Writes `bytes` as the whole new content of `path` through a
 // FileReplacement.
-FileOutcome replaceFile(const QString& path, std::string_view bytes);
+inline FileOutcome replaceFile(const QString& path, std::string_view bytes);
 
 // A new content for a file, written under a temporary name in the file's
 // own folder and put in the file's place only by commit(). A symbolic link
@@ -83,5 +83,16 @@ bool isSameFile(const QString& a, const QString& b);
 // A write beyond the process's file-size limit fails as on a full disk and
 // is handled as such, instead of ending the program. Called once at start.
 void reportOversizedWritesAsErrors();
+
+inline FileOutcome replaceFile(const QString& path, std::string_view bytes)
+{
+    FileReplacement file(path);
+    FileOutcome outcome = file.begin();
+    if (outcome.ok())
+        outcome = file.write(bytes);
+    if (outcome.ok())
+        outcome = file.commit();
+    return outcome;
+}
 
 } // namespace akuenza

@@ -224,17 +224,6 @@ FileOutcome appendToFile(const QString& path, std::string_view bytes)
     return failed(Step::Write, error);
 }
 
-FileOutcome replaceFile(const QString& path, std::string_view bytes)
-{
-    FileReplacement file(path);
-    FileOutcome outcome = file.begin();
-    if (outcome.ok())
-        outcome = file.write(bytes);
-    if (outcome.ok())
-        outcome = file.commit();
-    return outcome;
-}
-
 // On Windows descriptor_ holds the temporary file's HANDLE (-1 when none),
 // and the names are kept in UTF-8.
 namespace {
